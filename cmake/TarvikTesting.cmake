@@ -1,0 +1,15 @@
+# add_tarvik_test(name SOURCES a.cpp ... [LIBS extra...] [LABELS threads ...]): one GoogleTest
+# executable whose cases are registered with CTest one by one. Label "threads" marks the
+# tests that the thread-sanitizer build runs.
+function(add_tarvik_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE tarvik::core tarvik::testsupport
+    GTest::gtest GTest::gmock GTest::gtest_main ${T_LIBS})
+  tarvik_warnings(${name})
+  set(props TIMEOUT 120 ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  if(T_LABELS)
+    list(APPEND props LABELS "${T_LABELS}")
+  endif()
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ${props})
+endfunction()

@@ -1,0 +1,46 @@
+// The open connection to the mouse: collection handles, report lengths, the connected and
+// scrambling state, and the wake-up event shared with the event listener thread.
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+
+#include "platform/Hid.h"
+#include "platform/WakeEvent.h"
+
+namespace tarvik {
+
+constexpr std::uint16_t kMouseVendor = 0x04D9;
+constexpr std::uint16_t kMouseProduct = 0xA09F;
+
+struct DeviceLink {
+    std::string devicePath;
+    std::unique_ptr<platform::HidHandle> featureHandle;
+    std::unique_ptr<platform::HidHandle> eventWriteHandle;
+    std::uint16_t featureReportLength = 0;
+    std::uint16_t commandInputLength = 0;
+    std::uint16_t commandOutputLength = 0;
+    bool scrambled = false;
+    std::array<std::uint8_t, 8> scrambleKey{};
+
+    // Shared with the listener thread: the flag is atomic, the event handle and its length
+    // are swapped under the lock, and the listener keeps its own reference while it reads.
+    std::atomic<int> connected{0};
+    platform::WakeEvent deviceEvent;
+
+    void setEventReader(std::shared_ptr<platform::HidHandle> handle, std::uint16_t inputLength);
+    std::shared_ptr<platform::HidHandle> eventReader(std::uint16_t* inputLength = nullptr) const;
+    // Closes every handle (teardown, or before a new scan replaces them).
+    void closeAll();
+
+private:
+    mutable std::mutex eventMutex_;
+    std::shared_ptr<platform::HidHandle> eventReadHandle_;
+    std::uint16_t eventInputLength_ = 0;
+};
+
+}  // namespace tarvik
