@@ -1,0 +1,27 @@
+// DPI stages and report rate: the per-sensor DPI tables and the translations the apply
+// sequence sends (report rate, DPI codes, stage colours).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "settings/ConfigRecord.h"
+
+namespace tarvik {
+
+// Label of a DPI level for a sensor type ("" for an unlisted type or level).
+std::string_view DpiLabel(std::uint8_t sensorType, std::uint8_t level);
+// Labels the page shows for a sensor type, level 0 first (sensor-type-0 labels for unlisted types).
+std::span<const std::string_view> dpiLabels(std::uint8_t sensorType);
+// Code the mouse receives for a level (0 for an unlisted type or level).
+std::uint8_t dpiCode(std::uint8_t sensorType, std::uint8_t level);
+// 12 for sensor type 0 and unlisted types, 8 for types 1-3.
+int dpiTickCount(std::uint8_t sensorType);
+
+std::uint8_t ReportRatePayload(const ConfigRecord& record);
+std::array<std::uint8_t, 8> DpiCodes(const ConfigRecord& record, std::uint8_t sensorType);
+std::array<std::uint8_t, 24> DpiColourBlock(const ConfigRecord& record);
+
+}  // namespace tarvik
