@@ -1,7 +1,10 @@
-// Index-to-code tables of the fire-key, multimedia and Windows-function choices.
+// Index-to-code tables of the fire-key, multimedia and Windows-function choices, with the
+// list texts that the three choice dialogs show.
 #pragma once
 
 #include <cstdint>
+#include <span>
+#include <string_view>
 
 namespace tarvik {
 
@@ -9,5 +12,25 @@ std::uint8_t fireKeyCodeOf(int index);    // 61 entries, 0 outside
 std::uint8_t mediaUsageOf(int index);     // 7 entries (consumer usage, high byte 0), 0 outside
 std::uint8_t windowsUsageOf(int index);   // 11 entries, low byte of the consumer usage, 0 outside
 std::uint8_t windowsUsageHighOf(int index);  // 1 for 0-3, 2 for 4-10, 0 otherwise
+
+// A list item's text in English, Simplified Chinese and Traditional Chinese (UTF-8).
+struct ChoiceText {
+    std::string_view en, chs, cht;
+};
+
+// The fire-key list texts (the same in every language), index 0 first: "A" ... "R-Tilt Wheel".
+std::span<const std::string_view> fireKeyItems();
+// The multimedia and Windows-function list texts, index 0 first.
+std::span<const ChoiceText> mediaItems();
+std::span<const ChoiceText> windowsItems();
+
+// The fixed texts of the fire-key dialog, by language.
+struct FireKeyDialogTexts {
+    ChoiceText speedLabel, countLabel, notesHeading, speedNote, countNote;
+};
+const FireKeyDialogTexts& fireKeyDialogTexts();
+// OK and Cancel of every choice dialog.
+const ChoiceText& okText();
+const ChoiceText& cancelText();
 
 }  // namespace tarvik

@@ -24,4 +24,22 @@ std::uint8_t ReportRatePayload(const ConfigRecord& record);
 std::array<std::uint8_t, 8> DpiCodes(const ConfigRecord& record, std::uint8_t sensorType);
 std::array<std::uint8_t, 24> DpiColourBlock(const ConfigRecord& record);
 
+// One position of the report-rate slider (1-4, left to right).
+struct ReportRateRow {
+    int position;
+    std::string_view label;
+    std::uint8_t code;  // report interval in milliseconds
+};
+inline constexpr std::array<ReportRateRow, 4> kReportRates{{
+    {1, "125", 8},
+    {2, "250", 4},
+    {3, "500", 2},
+    {4, "1000", 1},
+}};
+
+// Slider position (1-4) lit for a stored code; any code other than 8, 4, 2 lights position 4.
+int reportRatePosition(std::uint8_t code);
+// Code stored for a slider position 1-4; 0 for any other position.
+std::uint8_t reportRateCodeAt(int position);
+
 }  // namespace tarvik
