@@ -5,6 +5,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -26,6 +27,8 @@ struct DeviceLink {
     std::uint16_t commandOutputLength = 0;
     bool scrambled = false;
     std::array<std::uint8_t, 8> scrambleKey{};
+    // Told the key once a scrambled handshake succeeds (the wire log records it); may be empty.
+    std::function<void(const std::array<std::uint8_t, 8>&)> keyObserver;
 
     // Shared with the listener thread: the flag is atomic, the event handle and its length
     // are swapped under the lock, and the listener keeps its own reference while it reads.
