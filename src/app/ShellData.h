@@ -1,0 +1,41 @@
+// The data files as the main window's start-up and the skins dialog use them: "config.bin",
+// the language and interface settings of "str.ini", the catalogue and the skins folder.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "platform/ColourChooser.h"
+#include "settings/ConfigRecord.h"
+#include "ui/Fonts.h"
+
+namespace tarvik {
+
+struct SkinChoice {
+    std::string name;              // "Path" of "str.ini": a folder name under the skins root
+    platform::Rgb textColour{0, 255, 0};
+    bool operator==(const SkinChoice&) const = default;
+};
+
+class ShellData {
+public:
+    virtual ~ShellData() = default;
+    // Loads "config.bin" into the record and takes the saved snapshot.
+    virtual void loadConfig(RecordPair& records) = 0;
+    // Reads "Lan" and fills the catalogue; then the interface settings of that language.
+    virtual void loadLanguage() = 0;
+    virtual SkinChoice loadInterfaceSettings() = 0;
+    virtual void saveSkinChoice(const SkinChoice& choice) = 0;
+    // Reloads the captions and colours after a Cancel (the Basic page rebuild).
+    virtual void reloadInterfaceSettings() = 0;
+    virtual std::string text(int catalogueRow) const = 0;
+    virtual LanguageFonts fonts() const = 0;
+    // The "Skins" folder holding one sub-folder per skin.
+    virtual std::filesystem::path skinsRoot() const = 0;
+    // The folder the skin images are read from: the named skin when that folder exists,
+    // else the default skin, else the root itself.
+    virtual std::filesystem::path skinFolder(const std::string& name) const = 0;
+    virtual LanguageId language() const = 0;
+};
+
+}  // namespace tarvik

@@ -1,0 +1,27 @@
+// Single instance on Linux: an exclusive flock on a file in the user's runtime directory,
+// released by the kernel when the process ends, however it ends.
+#pragma once
+
+#include <string>
+
+#include "platform/SingleInstance.h"
+
+namespace tarvik::platform {
+
+class InstanceLock : public SingleInstance {
+public:
+    InstanceLock() = default;
+    ~InstanceLock() override;
+    InstanceLock(const InstanceLock&) = delete;
+    InstanceLock& operator=(const InstanceLock&) = delete;
+
+    bool acquire(const std::string& name) override;
+    // "$XDG_RUNTIME_DIR/<name>"; without a runtime directory "/tmp/<name>-<uid>", so users
+    // sharing /tmp never block each other.
+    static std::string lockPath(const std::string& name);
+
+private:
+    int fd_ = -1;
+};
+
+}  // namespace tarvik::platform

@@ -1,0 +1,43 @@
+// Off-screen canvas scope, skin image drawing and caption text.
+#include "ui/qt/SkinCanvas.h"
+
+#include <QWidget>
+
+namespace tarvik::ui {
+
+CMemDC::CMemDC(QImage& canvas, QWidget* target, int* copies)
+    : painter_(&canvas), target_(target), copies_(copies) {}
+
+CMemDC::~CMemDC() {
+    painter_.end();
+    if (copies_) ++*copies_;
+    if (target_) target_->update();
+}
+
+bool DrawSkinImage(QPainter& painter, SkinState& skin, std::string_view name, int x, int y) {
+    std::filesystem::path file = skin.folder;
+    file += std::filesystem::path(std::string(name));  // names start with "/"
+    const QImage* image = skin.cache.get(file);
+    if (!image) return false;
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.drawImage(x, y, *image);
+    return true;
+}
+
+QRect toQRect(const ClientRect& rect) { return {rect.left, rect.top, rect.width(), rect.height()}; }
+
+void drawCaption(QPainter& painter, const ClientRect& rect, const QString& text, const QFont& font,
+                 const QColor& colour) {
+    painter.setFont(font);
+    painter.setPen(colour);
+    painter.drawText(toQRect(rect), Qt::AlignCenter | Qt::TextSingleLine, text);
+}
+
+void drawLabel(QPainter& painter, const ClientRect& rect, const QString& text, const QFont& font,
+               const QColor& colour) {
+    painter.setFont(font);
+    painter.setPen(colour);
+    painter.drawText(toQRect(rect), Qt::AlignCenter | Qt::TextWordWrap, text);
+}
+
+}  // namespace tarvik::ui

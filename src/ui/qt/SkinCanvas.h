@@ -1,0 +1,59 @@
+// The off-screen canvas every skinned window draws on (`CMemDC`), the shared skin state and
+// DrawSkinImage: windows draw here and their paint handler copies the canvas to the screen.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+
+#include <filesystem>
+#include <functional>
+#include <string_view>
+
+#include "ui/ClientRect.h"
+#include "ui/qt/SkinImage.h"
+
+class QWidget;
+
+namespace tarvik::ui {
+
+// Skin folder, text colour and fonts shared by every skinned window.
+struct SkinState {
+    std::filesystem::path folder;
+    QColor textColour{0, 255, 0};
+    QFont textFont;
+    QFont titleFont;
+    SkinImageCache cache;
+};
+
+// A drawing scope on a window's canvas. Drawing happens off-screen; when the scope ends the
+// window is asked to copy the whole canvas to the screen in one step, so nothing flickers.
+class CMemDC {
+public:
+    // `copies`, when given, counts the copies this window asked for.
+    CMemDC(QImage& canvas, QWidget* target, int* copies = nullptr);
+    ~CMemDC();
+    CMemDC(const CMemDC&) = delete;
+    CMemDC& operator=(const CMemDC&) = delete;
+    QPainter& painter() { return painter_; }
+
+private:
+    QPainter painter_;
+    QWidget* target_;
+    int* copies_;
+};
+
+// Draws skin image `name` ("/main.png") of the skin folder at (x, y), alpha-blended. False,
+// drawing nothing, when the image cannot be loaded.
+bool DrawSkinImage(QPainter& painter, SkinState& skin, std::string_view name, int x, int y);
+
+QRect toQRect(const ClientRect& rect);
+// A button caption: one line, centred in the rectangle.
+void drawCaption(QPainter& painter, const ClientRect& rect, const QString& text, const QFont& font,
+                 const QColor& colour);
+// A longer label: word-wrapped and centred vertically in its rectangle.
+void drawLabel(QPainter& painter, const ClientRect& rect, const QString& text, const QFont& font,
+               const QColor& colour);
+
+}  // namespace tarvik::ui

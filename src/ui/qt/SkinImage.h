@@ -1,0 +1,41 @@
+// Skin images: PNG decoding, premultiplication with truncation, and a cache that notices when
+// a file on disk changes.
+#pragma once
+
+#include <QImage>
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <unordered_map>
+
+namespace tarvik::ui {
+
+// Premultiplies every colour byte as c * alpha / 255, truncating, and returns the image in
+// Qt's premultiplied format. (Qt's own conversion rounds; the skins expect truncation.)
+// An image without alpha is returned opaque and unchanged.
+QImage premultiplyTruncating(const QImage& image);
+
+// Decodes a PNG file into a drawable image; a null image when it cannot be read.
+QImage decodeSkinImage(const std::filesystem::path& file);
+
+// Decoded images by path. An entry is used only while the file's size and modification time
+// are those it was decoded from, so a skin edited on disk shows at the next draw.
+class SkinImageCache {
+public:
+    // The image of `file`, or nullptr when it cannot be read.
+    const QImage* get(const std::filesystem::path& file);
+    void clear() { entries_.clear(); }
+    std::size_t decodes() const { return decodes_; }
+
+private:
+    struct Entry {
+        std::filesystem::file_time_type mtime;
+        std::uintmax_t size = 0;
+        QImage image;
+    };
+    std::unordered_map<std::string, Entry> entries_;
+    std::size_t decodes_ = 0;
+};
+
+}  // namespace tarvik::ui
