@@ -1,0 +1,142 @@
+// Where the data files and skins are found: override, portable, XDG and home folders, the
+// factory "config.bin" copied into a new data folder, and the --data-dir option.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "platform/fake/RecordingSink.h"
+#include "settings/ConfigFile.h"
+#include "settings/DataLocation.h"
+#include "TempFolder.h"
+
+namespace tarvik {
+namespace {
+
+namespace fs = std::filesystem;
+using Env = std::map<std::string, std::string, std::less<>>;
+
+EnvLookup lookupIn(const Env& env) {
+    return [env](std::string_view name) -> std::optional<std::string> {
+        const auto it = env.find(name);
+        if (it == env.end()) return std::nullopt;
+        return it->second;
+    };
+}
+
+class DataLocationTest : public testing::Test {
+protected:
+    test::TempFolder root;
+    fs::path exe = root / "opt" / "bin" / "tarvik";
+
+    void SetUp() override { fs::create_directories(exe.parent_path()); }
+};
+
+TEST_F(DataLocationTest, FolderChosenByOverridePortableCopyAndEnvironment) {
+    struct Case {
+        const char* name;
+        bool portable;  // "config.bin" beside the executable
+        std::optional<fs::path> overrideDir;
+        Env env;
+        fs::path expected;
+    };
+    const fs::path exeDir = exe.parent_path();
+    const Case cases[] = {
+        {"override wins over a portable copy", true, fs::path("/data/x"), {{"HOME", "/home/u"}}, "/data/x"},
+        {"portable copy", true, std::nullopt, {{"XDG_CONFIG_HOME", "/xdg"}, {"HOME", "/home/u"}}, exeDir},
+        {"XDG folder", false, std::nullopt, {{"XDG_CONFIG_HOME", "/xdg"}, {"HOME", "/home/u"}}, "/xdg/tarvik"},
+        {"relative XDG is ignored", false, std::nullopt, {{"XDG_CONFIG_HOME", "cfg"}, {"HOME", "/home/u"}},
+         "/home/u/.config/tarvik"},
+        {"empty XDG is ignored", false, std::nullopt, {{"XDG_CONFIG_HOME", ""}, {"HOME", "/home/u"}},
+         "/home/u/.config/tarvik"},
+        {"no XDG", false, std::nullopt, {{"HOME", "/home/u"}}, "/home/u/.config/tarvik"},
+        {"no home at all", false, std::nullopt, {}, exeDir},
+        {"empty override is no override", false, fs::path(), {{"HOME", "/home/u"}}, "/home/u/.config/tarvik"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove(exeDir / "config.bin");
+        if (c.portable) test::writeBytes(exeDir / "config.bin", {0});
+        const DataPaths paths = resolveDataPaths(c.overrideDir, exe, lookupIn(c.env));
+        EXPECT_EQ(paths.dir, c.expected);
+        EXPECT_EQ(paths.configBin, c.expected / "config.bin");
+        EXPECT_EQ(paths.recordIni, c.expected / "record.ini");
+        EXPECT_EQ(paths.strIni, c.expected / "str.ini");
+    }
+}
+
+TEST_F(DataLocationTest, FactoryConfigIsCopiedIntoANewFolderOnce) {
+    const fs::path factory = root / "factory" / "config.bin";
+    test::writeBytes(factory, std::vector<unsigned char>(kConfigFileSize, 0x11));
+    const DataPaths paths = dataPathsIn(root / "home" / ".config" / "tarvik");
+
+    ASSERT_TRUE(ensureConfigFile(paths, factory));
+    EXPECT_EQ(test::readBytes(paths.configBin), test::readBytes(factory));
+    EXPECT_FALSE(fs::exists(paths.dir / "config.bin.tmp"));
+
+    // The user's own file is never replaced by the factory one.
+    test::writeBytes(paths.configBin, std::vector<unsigned char>(kConfigFileSize, 0x22));
+    ASSERT_TRUE(ensureConfigFile(paths, factory));
+    EXPECT_EQ(test::readBytes(paths.configBin)[0], 0x22);
+}
+
+TEST_F(DataLocationTest, MissingFactoryFileLeadsToTheMissingConfigMessage) {
+    const DataPaths paths = dataPathsIn(root / "data");
+    EXPECT_FALSE(ensureConfigFile(paths, root / "nowhere" / "config.bin"));
+    EXPECT_FALSE(ensureConfigFile(paths, fs::path()));
+    EXPECT_FALSE(fs::exists(paths.configBin));
+
+    ConfigFile file{paths.configBin, 0};
+    ConfigRecord record{};
+    platform::RecordingSink sink;
+    LoadConfig(file, record, sink);
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].text, "Config file is not exist.");
+}
+
+TEST_F(DataLocationTest, FactoryConfigSearchedInBuildTreeThenInstalledLayout) {
+    const fs::path buildTree = root / "build" / "share" / "config.bin";
+    const fs::path installed = exe.parent_path() / ".." / "share" / "tarvik" / "config.bin";
+    EXPECT_EQ(findFactoryConfig(exe, buildTree), fs::path());
+    test::writeBytes(installed, {0});
+    EXPECT_EQ(findFactoryConfig(exe, buildTree), installed);
+    test::writeBytes(buildTree, {0});
+    EXPECT_EQ(findFactoryConfig(exe, buildTree), buildTree);
+}
+
+TEST_F(DataLocationTest, SkinsBesideTheExecutableThenBuildTreeThenInstalled) {
+    const fs::path buildTree = root / "build" / "share" / "Skins";
+    const fs::path installed = exe.parent_path() / ".." / "share" / "tarvik" / "Skins";
+    EXPECT_EQ(skinsFolder(exe, buildTree), installed);
+    fs::create_directories(buildTree);
+    EXPECT_EQ(skinsFolder(exe, buildTree), buildTree);
+    fs::create_directories(exe.parent_path() / "Skins");
+    EXPECT_EQ(skinsFolder(exe, buildTree), exe.parent_path() / "Skins");
+}
+
+TEST(DataDirOption, ReadFromTheArguments) {
+    struct Case {
+        std::vector<const char*> args;
+        std::optional<fs::path> expected;
+    };
+    const Case cases[] = {
+        {{"tarvik"}, std::nullopt},
+        {{"tarvik", "--data-dir", "/d"}, fs::path("/d")},
+        {{"tarvik", "--data-dir=/e"}, fs::path("/e")},
+        {{"tarvik", "--data-dir", "/d", "--data-dir=/e"}, fs::path("/e")},
+        {{"tarvik", "--data-dir"}, std::nullopt},
+        {{"tarvik", "--data-dir="}, std::nullopt},
+        {{"tarvik", "--data-dirx", "/d"}, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.back());
+        EXPECT_EQ(dataDirOption(c.args), c.expected);
+    }
+}
+
+TEST(DataLocation, CurrentExecutableIsThisTest) {
+    EXPECT_EQ(currentExecutablePath().filename(), "data_location_tests");
+}
+
+}  // namespace
+}  // namespace tarvik
