@@ -60,6 +60,11 @@ int dpiTickCount(std::uint8_t sensorType) {
     return table == nullptr ? 12 : table->levels;
 }
 
+bool dpiTickClickable(std::uint8_t sensorType, int tick) {
+    if (tick < 1 || tick > 12) return false;
+    return tick <= 8 || sensorType == 0;
+}
+
 std::uint8_t ReportRatePayload(const ConfigRecord& record) { return record.reportRateCode; }
 
 std::array<std::uint8_t, 8> DpiCodes(const ConfigRecord& record, std::uint8_t sensorType) {

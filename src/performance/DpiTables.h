@@ -19,6 +19,9 @@ std::span<const std::string_view> dpiLabels(std::uint8_t sensorType);
 std::uint8_t dpiCode(std::uint8_t sensorType, std::uint8_t level);
 // 12 for sensor type 0 and unlisted types, 8 for types 1-3.
 int dpiTickCount(std::uint8_t sensorType);
+// Whether a click on tick 1-12 of a DPI slider counts: ticks 9-12 only for sensor type 0, even
+// though an unlisted sensor draws twelve ticks.
+bool dpiTickClickable(std::uint8_t sensorType, int tick);
 
 std::uint8_t ReportRatePayload(const ConfigRecord& record);
 std::array<std::uint8_t, 8> DpiCodes(const ConfigRecord& record, std::uint8_t sensorType);

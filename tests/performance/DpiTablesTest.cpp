@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "performance/DpiTables.h"
 
@@ -34,6 +35,12 @@ TEST(DpiTables, TicksAndLabelsShownPerSensor) {
         SCOPED_TRACE("sensor " + std::to_string(sensor));
         EXPECT_EQ(dpiTickCount(sensor), ticks);
         EXPECT_EQ(dpiLabels(sensor).size(), static_cast<std::size_t>(ticks));
+    }
+    const std::tuple<std::uint8_t, int, bool> clicks[] = {
+        {0, 12, true}, {0, 9, true}, {1, 8, true}, {1, 10, false}, {9, 1, true}, {9, 9, false}, {0, 0, false}, {0, 13, false},
+    };
+    for (const auto& [sensor, tick, clickable] : clicks) {
+        EXPECT_EQ(dpiTickClickable(sensor, tick), clickable) << "sensor " << int(sensor) << " tick " << tick;
     }
     // An unlisted sensor is drawn with the sensor-type-0 labels but names no level.
     EXPECT_EQ(dpiLabels(9).back(), "4000");
