@@ -68,11 +68,14 @@ TEST_F(DataLocationTest, FolderChosenByOverridePortableCopyAndEnvironment) {
 TEST_F(DataLocationTest, FactoryConfigIsCopiedIntoANewFolderOnce) {
     const fs::path factory = root / "factory" / "config.bin";
     test::writeBytes(factory, std::vector<unsigned char>(kConfigFileSize, 0x11));
+    fs::permissions(factory, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     const DataPaths paths = dataPathsIn(root / "home" / ".config" / "tarvik");
 
     ASSERT_TRUE(ensureConfigFile(paths, factory));
     EXPECT_EQ(test::readBytes(paths.configBin), test::readBytes(factory));
     EXPECT_FALSE(fs::exists(paths.dir / "config.bin.tmp"));
+    // A read-only installed file still gives the user a copy that later saves can replace.
+    EXPECT_NE(fs::status(paths.configBin).permissions() & fs::perms::owner_write, fs::perms::none);
 
     // The user's own file is never replaced by the factory one.
     test::writeBytes(paths.configBin, std::vector<unsigned char>(kConfigFileSize, 0x22));
