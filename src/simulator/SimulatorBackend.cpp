@@ -237,7 +237,7 @@ std::optional<platform::HidIdentity> SimulatorBackend::identity(const std::strin
 std::optional<platform::HidCapabilities> SimulatorBackend::capabilities(const std::string& path) {
     std::lock_guard lock(shared_->mutex);
     const SimInterface* i = shared_->present(path);
-    if (!i || !i->probeable) return std::nullopt;
+    if (!i || !i->probeable || !i->describable) return std::nullopt;
     return i->caps;
 }
 

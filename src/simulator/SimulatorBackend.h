@@ -25,6 +25,7 @@ struct SimInterface {
     platform::HidIdentity identity;
     platform::HidCapabilities caps;
     bool probeable = true;  // its identity can be read
+    bool describable = true;  // its capabilities can be read
     bool openable = true;
 };
 
