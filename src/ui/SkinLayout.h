@@ -110,8 +110,8 @@ inline constexpr Rect kDpiColorLabel{492, 484, 562, 502};   // "Color"
 inline constexpr Rect kLightGroup{480, 512, 878, 606};
 inline constexpr Rect kLightGroupCaption{494, 514, 760, 534};
 inline constexpr int kLightRows = 3;  // Mode, Parameter, Effect
-constexpr Rect lightLabel(int row) { return {494, 538 + 22 * row, 594, 558 + 22 * row}; }
-constexpr Rect lightValue(int row) { return {600, 538 + 22 * row, 764, 558 + 22 * row}; }  // statics 80..82
+constexpr Rect lightLabel(int row) { return {494, 538 + 22 * row, 594, 556 + 22 * row}; }
+constexpr Rect lightValue(int row) { return {600, 538 + 22 * row, 764, 556 + 22 * row}; }  // statics 80..82
 
 // ---- Advanced page: pointer settings (left) ----
 inline constexpr Rect kPointerGroup{12, 150, 444, 576};

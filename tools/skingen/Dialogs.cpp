@@ -1,5 +1,6 @@
 // The eight dialog backgrounds: a shared frame (title bar, panel, button bay) plus each dialog's field frames
 // and a pictogram of what the dialog is for.
+#include <QLinearGradient>
 #include <QPainterPath>
 #include <cmath>
 #include <numbers>
@@ -113,9 +114,11 @@ void paletteGlyph(QPainter& p, const Palette& pal) {
   QPainterPath thumb;
   thumb.addEllipse(c + QPointF(26, 22), 11, 9);
   board = board.subtracted(thumb);
-  fillVertical(p, board.boundingRect(), col(pal.buttonTop), col(pal.buttonBottom));
+  QLinearGradient shade(board.boundingRect().topLeft(), board.boundingRect().bottomLeft());
+  shade.setColorAt(0, col(pal.buttonTop));
+  shade.setColorAt(1, col(pal.buttonBottom));
   p.setPen(ink(pal, 2.5));
-  p.setBrush(col(pal.panelBottom));
+  p.setBrush(shade);
   p.drawPath(board);
   const QColor paints[] = {QColor(0xE5, 0x39, 0x35), QColor(0xFD, 0xD8, 0x35), QColor(0x43, 0xA0, 0x47),
                            QColor(0x1E, 0x88, 0xE5), col(pal.accent)};
@@ -138,9 +141,9 @@ void comboKey(QPainter& p, const Palette& pal) {
   well(p, L::kComboKey1, kDialogControl, pal);
   well(p, L::kComboKey2, kDialogControl, pal);
   pictogramGlow(p, pal);
-  keycap(p, kPictogramCentre + QPointF(-44, 0), 68, pal);
+  keycap(p, kPictogramCentre + QPointF(-40, 0), 58, pal);
   plusSign(p, kPictogramCentre, pal);
-  keycap(p, kPictogramCentre + QPointF(44, 0), 68, pal);
+  keycap(p, kPictogramCentre + QPointF(40, 0), 58, pal);
 }
 
 void fireKey(QPainter& p, const Palette& pal) {

@@ -124,6 +124,8 @@ void drawLighting(QPainter& p, const Palette& pal) {
 
 }  // namespace
 
+QPainterPath mouseOutline() { return shellPath(); }
+
 QRectF mouseBounds() { return shellPath().boundingRect(); }
 
 void drawMouse(QPainter& p, const Palette& pal) {

@@ -2,13 +2,15 @@
 #pragma once
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QRectF>
 
 #include "Palette.h"
 
 namespace skingen {
 
-// Bounding box of the shell in page coordinates.
+// The outline of the shell and its bounding box, in page coordinates.
+QPainterPath mouseOutline();
 QRectF mouseBounds();
 // The shell, its seven buttons and the accent lighting.
 void drawMouse(QPainter& p, const Palette& pal);

@@ -130,7 +130,7 @@ QImage pageButton(const Palette& pal, PageGlyph g, State s) {
   begin(p);
   const QRectF r = grown(whole(img), -1);
   buttonFace(p, r, 8, pal, s);
-  const QColor ink = s == State::Over ? col(pal.accentBright) : col(pal.glyph);
+  const QColor ink = s == State::Over ? col(pal.glyphOver) : col(pal.glyph);
   if (s == State::Over) glow(p, r.center(), 16, col(pal.accent, 70));
   if (g == PageGlyph::Basic)
     drawMouseGlyph(p, r.center(), ink);
@@ -153,7 +153,7 @@ QImage dropdownBox(const Palette& pal, State s) {
   p.drawLine(QPointF(20.5, 3), QPointF(20.5, r.height() - 3));
   const QRectF arrow(r.right() - 20, 0, 20, r.height());
   p.drawLine(QPointF(arrow.left() + 0.5, 3), QPointF(arrow.left() + 0.5, r.height() - 3));
-  chevronDown(p, arrow.center() + QPointF(0, 0.5), 4, col(over ? pal.accentBright : pal.glyph));
+  chevronDown(p, arrow.center() + QPointF(0, 0.5), 4, col(over ? pal.glyphOver : pal.glyph));
   strokeRounded(p, r, col(over ? pal.accent : pal.buttonEdge), 3);
   return img;
 }
