@@ -192,6 +192,14 @@ void macroGroup(QPainter& p, const Palette& pal) {
   fadeLine(p, L::kMacroGroup.left, L::kMacroGroup.right, L::kMacroNew.top - 12, col(pal.panelEdge));
 }
 
+// The tab images are drawn over the page in their normal state, so the page marks its own tab with a
+// glowing bar just below it.
+void activeTabMarker(QPainter& p, const L::Rect& tab, const Palette& pal) {
+  const QRectF bar(tab.left + 6, tab.bottom + 2, tab.width() - 12, 3);
+  glow(p, bar.center(), 16, col(pal.accent, 90));
+  fillVertical(p, bar, col(pal.accentBright), col(pal.accent), 1.5);
+}
+
 }  // namespace
 
 QImage mainWindow(const Palette& pal, Page page) {
@@ -204,12 +212,14 @@ QImage mainWindow(const Palette& pal, Page page) {
       watermark(p, pal);
       break;
     case Page::Basic:
+      activeTabMarker(p, L::kBasicTab, pal);
       keyGroup(p, pal);
       reportRateGroup(p, pal);
       dpiGroup(p, pal);
       lightingGroup(p, pal);
       break;
     case Page::Advanced:
+      activeTabMarker(p, L::kAdvancedTab, pal);
       pointerGroup(p, pal);
       macroGroup(p, pal);
       break;
