@@ -75,11 +75,14 @@ std::vector<std::string> macroLines(const ProfileDocument& store, std::string_vi
 }
 
 void replaceMacro(ProfileDocument& store, std::string_view name, std::span<const std::string> lines) {
-    store.removeSection(name);
-    store.setValue(name, kItemCount, std::to_string(lines.size()));
+    std::vector<ProfileDocument::Entry> entries;
+    entries.reserve(lines.size() + 1);
+    entries.push_back({std::string(kItemCount), std::to_string(lines.size())});
     for (std::size_t j = 0; j < lines.size(); ++j) {
-        store.setValue(name, itemKey(j), lines[j]);
+        entries.push_back({itemKey(j), lines[j]});
     }
+    store.removeSection(name);
+    store.appendSection(name, entries);
 }
 
 void compileMacroSlots(const ProfileDocument& store, ConfigRecord& record) {

@@ -286,8 +286,7 @@ void ProfileDocument::setValue(std::string_view section, std::string_view key, s
     const auto newLine = keyName + '=' + encodeValue(value);
     const auto range = firstSection(section);
     if (!range) {
-        lines_.push_back('[' + cleanName(section) + ']');
-        lines_.push_back(newLine);
+        appendSection(section, {{std::string(key), std::string(value)}});
         return;
     }
     if (const auto line = keyLine(*range, keyName)) {
@@ -300,6 +299,13 @@ void ProfileDocument::setValue(std::string_view section, std::string_view key, s
         --at;
     }
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), newLine);
+}
+
+void ProfileDocument::appendSection(std::string_view section, const std::vector<Entry>& entries) {
+    lines_.push_back('[' + cleanName(section) + ']');
+    for (const auto& entry : entries) {
+        lines_.push_back(cleanName(entry.key.substr(0, entry.key.find('='))) + '=' + encodeValue(entry.value));
+    }
 }
 
 void ProfileDocument::removeSection(std::string_view section) {

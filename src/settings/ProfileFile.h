@@ -45,6 +45,9 @@ public:
     // Replaces the key's value, or adds the key at the end of its section, or adds the
     // section at the end of the file.
     void setValue(std::string_view section, std::string_view key, std::string_view value);
+    // Adds a section with these keys at the end of the file, without looking for one of the
+    // same name: for a section just removed, in one pass however many keys it holds.
+    void appendSection(std::string_view section, const std::vector<Entry>& entries);
     // Removes every section of that name with all its lines.
     void removeSection(std::string_view section);
 
