@@ -30,7 +30,6 @@ inline constexpr Size kReportRateStop{72, 16};     // slider-RP-light / dark
 // ---- Main window frame ----
 inline constexpr int kTitleBarHeight = 34;
 inline constexpr int kFooterTop = 612;
-inline constexpr Rect kProgramName{36, 0, 300, kTitleBarHeight};  // baked into the art
 inline constexpr Rect kPageTitle{112, 58, 472, 90};  // "Basic Settings" / "Advanced Settings", left, title font
 
 inline constexpr Rect kOk{562, 623, 667, 644};
