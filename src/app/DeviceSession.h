@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/DeviceMonitor.h"
+#include "platform/UserSink.h"
 #include "settings/ConfigRecord.h"
 
 namespace tarvik {
@@ -11,6 +12,8 @@ namespace tarvik {
 class DeviceSession {
 public:
     virtual ~DeviceSession() = default;
+    // Where notices, messages and trace lines go; set by the window before start-up.
+    virtual void attachSink(platform::UserSink& sink) = 0;
     // FindMouse, then Handshake; a failed search sends notice 15 and clears `connected`.
     virtual void findAndHandshake() = 0;
     virtual bool connected() const = 0;

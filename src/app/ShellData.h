@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/ColourChooser.h"
+#include "platform/UserSink.h"
 #include "settings/ConfigRecord.h"
 #include "ui/Fonts.h"
 
@@ -20,6 +21,8 @@ struct SkinChoice {
 class ShellData {
 public:
     virtual ~ShellData() = default;
+    // Where the file messages go; set by the window before start-up.
+    virtual void attachSink(platform::UserSink& sink) = 0;
     // Loads "config.bin" into the record and takes the saved snapshot.
     virtual void loadConfig(RecordPair& records) = 0;
     // Reads "Lan" and fills the catalogue; then the interface settings of that language.

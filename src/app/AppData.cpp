@@ -1,0 +1,49 @@
+// Data files of the windowed program.
+#include "app/AppData.h"
+
+#include "ui/Language.h"
+
+namespace tarvik {
+
+AppData::AppData(DataPaths paths, std::filesystem::path skinsRoot)
+    : paths_(std::move(paths)), skinsRoot_(std::move(skinsRoot)) {
+    config_.path = paths_.configBin;
+}
+
+void AppData::loadConfig(RecordPair& records) {
+    LoadConfig(config_, records.current, *sink_);
+    records.commit();
+}
+
+void AppData::loadLanguage() { catalogue_ = ApplyCatalogue(ReadLanguage(paths_.strIni)); }
+
+SkinChoice AppData::loadInterfaceSettings() {
+    settings_ = LoadInterfaceSettings(paths_.strIni, catalogue_.captionSection());
+    const UiTextColor colour = uiTextColorFrom(settings_);
+    return {settings_.skinName, {colour.red, colour.green, colour.blue}};
+}
+
+void AppData::reloadInterfaceSettings() { loadInterfaceSettings(); }
+
+void AppData::saveSkinChoice(const SkinChoice& choice) {
+    const SkinSettings skin{choice.name, {choice.textColour.red, choice.textColour.green, choice.textColour.blue}};
+    if (std::error_code ec = SaveSkinSettings(paths_.strIni, skin))
+        sink_->message("Could not save the skin to " + paths_.strIni.string() + ": " + ec.message() +
+                          ". Check that the folder is writable.",
+                      "Warning");
+}
+
+std::string AppData::text(int catalogueRow) const { return std::string(catalogue_.text(catalogueRow)); }
+
+LanguageFonts AppData::fonts() const { return languageFonts(catalogue_.language()); }
+
+std::filesystem::path AppData::skinFolder(const std::string& name) const {
+    std::error_code ec;
+    // A name that leaves the skins folder ("..", "/etc") is no skin of ours.
+    const bool plainName = !name.empty() && name.find('/') == std::string::npos && name != "." && name != "..";
+    if (plainName && std::filesystem::is_directory(skinsRoot_ / name, ec)) return skinsRoot_ / name;
+    if (std::filesystem::is_directory(skinsRoot_ / kDefaultSkin, ec)) return skinsRoot_ / kDefaultSkin;
+    return skinsRoot_;
+}
+
+}  // namespace tarvik

@@ -1,0 +1,47 @@
+// The data files of the windowed program on disk: where they are, "config.bin", the
+// language, "str.ini" and the skins folder.
+#pragma once
+
+#include <optional>
+
+#include "app/ShellData.h"
+#include "settings/ConfigFile.h"
+#include "settings/DataLocation.h"
+#include "settings/InterfaceSettings.h"
+#include "ui/TextCatalogue.h"
+
+namespace tarvik {
+
+// The skin used when "Path" is empty or names no folder.
+inline constexpr const char* kDefaultSkin = "Carbon";
+
+class AppData : public ShellData {
+public:
+    AppData(DataPaths paths, std::filesystem::path skinsRoot);
+    void attachSink(platform::UserSink& sink) override { sink_ = &sink; }
+
+    void loadConfig(RecordPair& records) override;
+    void loadLanguage() override;
+    SkinChoice loadInterfaceSettings() override;
+    void saveSkinChoice(const SkinChoice& choice) override;
+    void reloadInterfaceSettings() override;
+    std::string text(int catalogueRow) const override;
+    LanguageFonts fonts() const override;
+    std::filesystem::path skinsRoot() const override { return skinsRoot_; }
+    std::filesystem::path skinFolder(const std::string& name) const override;
+    LanguageId language() const override { return catalogue_.language(); }
+
+    const DataPaths& paths() const { return paths_; }
+    const ConfigFile& configFile() const { return config_; }
+    const Captions& captions() const { return settings_.captions; }
+
+private:
+    DataPaths paths_;
+    std::filesystem::path skinsRoot_;
+    platform::UserSink* sink_ = nullptr;
+    ConfigFile config_;
+    TextCatalogue catalogue_{LanguageId::EN};
+    InterfaceSettings settings_;
+};
+
+}  // namespace tarvik

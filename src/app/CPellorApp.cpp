@@ -1,0 +1,167 @@
+// Wiring of the windowed program: real or simulated mouse, data files, Qt services, window.
+#include "app/CPellorApp.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
+#include <QSocketNotifier>
+
+#include <fstream>
+#include <iostream>
+
+#include "app/AppData.h"
+#include "app/AppOptions.h"
+#include "app/CPellorDlg.h"
+#include "app/CSkinsDialog.h"
+#include "app/LinkSession.h"
+#include "app/SimulatedMonitor.h"
+#include "device/WireLog.h"
+#include "platform/linux/HidrawBackend.h"
+#include "platform/linux/InstanceLock.h"
+#include "platform/linux/SystemClock.h"
+#include "platform/linux/UdevMonitor.h"
+#include "platform/qt/QtColourChooser.h"
+#include "platform/qt/QtDesktopNotifier.h"
+#include "platform/qt/QtMessageBox.h"
+#include "platform/qt/QtTray.h"
+#include "platform/qt/QtUrlOpener.h"
+#include "settings/ConfigFile.h"
+#include "simulator/ControlSocket.h"
+#include "simulator/SimulatorBackend.h"
+
+namespace tarvik {
+namespace {
+
+// The icon next to the program (build tree) or where the package installs it; a drawn
+// stand-in otherwise, so the tray never shows an empty square.
+QIcon appIcon(const std::filesystem::path& exe) {
+    const std::filesystem::path dir = exe.parent_path();
+    for (const auto& candidate : {dir / "../share/icons/tarvik.png", dir / "../../share/icons/tarvik.png",
+                                  dir / "../share/icons/hicolor/256x256/apps/tarvik.png"}) {
+        std::error_code ec;
+        if (std::filesystem::exists(candidate, ec)) return QIcon(QString::fromStdString(candidate.string()));
+    }
+    QPixmap pixmap(64, 64);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(QColor(0, 200, 90));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(8, 4, 48, 56);
+    return QIcon(pixmap);
+}
+
+void debugLine(const std::string& line) { std::cerr << "tarvik: " << line << '\n'; }
+
+}  // namespace
+
+int CPellorApp::run(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tarvik"));
+    QApplication::setQuitOnLastWindowClosed(false);  // hiding the window never ends the program
+
+    std::vector<std::string> args;
+    for (const QString& arg : QApplication::arguments().mid(1)) args.push_back(arg.toStdString());
+    const AppOptionsResult parsed = parseAppOptions(args);
+    if (!parsed.options) {
+        std::cerr << "tarvik: " << parsed.error << '\n' << kAppUsage;
+        return 2;
+    }
+    const AppOptions& options = *parsed.options;
+    if (options.help) {
+        std::cout << kAppUsage;
+        return 0;
+    }
+
+    const std::filesystem::path exe = currentExecutablePath();
+    const DataPaths paths = resolveDataPaths(options.dataDir, exe, processEnv);
+    ensureConfigFile(paths, findFactoryConfig(exe));
+    AppData data(paths, skinsFolder(exe));
+
+    // The mouse: hidraw and udev, or the simulated firmware with its own change notices.
+    platform::SystemClock systemClock;
+    std::unique_ptr<platform::HidBackend> realBackend;
+    std::unique_ptr<platform::DeviceMonitor> monitor;
+    simulator::SimulatorBackend* simulated = nullptr;
+    if (options.simulateSensor) {
+        auto sim = std::make_unique<simulator::SimulatorBackend>();
+        sim->mouse().state().sensorSettings[0] = static_cast<std::uint8_t>(*options.simulateSensor);
+        simulated = sim.get();
+        realBackend = std::move(sim);
+        monitor = std::make_unique<SimulatedMonitor>();
+    } else {
+        realBackend = std::make_unique<platform::HidrawBackend>();
+        monitor = std::make_unique<platform::UdevMonitor>();
+    }
+    platform::HidBackend* backend = realBackend.get();
+    platform::Clock* clock = &systemClock;
+    std::ofstream wireFile;
+    std::unique_ptr<WireLog> wireLog;
+    std::unique_ptr<platform::HidBackend> loggedBackend;
+    std::unique_ptr<platform::Clock> loggedClock;
+    if (options.wireLog) {
+        wireFile.open(*options.wireLog);
+        if (!wireFile) {
+            std::cerr << "tarvik: cannot write the wire log " << options.wireLog->string()
+                      << ": check the folder exists and is writable\n";
+            return 2;
+        }
+        wireLog = std::make_unique<WireLog>(wireFile);
+        loggedBackend = wireLog->wrap(*backend);
+        loggedClock = wireLog->wrap(*clock);
+        backend = loggedBackend.get();
+        clock = loggedClock.get();
+    }
+    LinkSession session(*backend, monitor.get(), *clock);
+    if (wireLog) wireLog->watch(session.link());
+
+    platform::InstanceLock instance;
+    platform::QtTray tray(appIcon(exe));
+    platform::QtMessageBox messages;
+    platform::QtColourChooser colours;
+    platform::QtUrlOpener urls;
+    platform::QtDesktopNotifier notifier;
+    RecordPair records;
+
+    ShellServices services{instance, tray, messages, colours, urls, notifier, session, data,
+                           debugLine, [](int code) { QApplication::exit(code); }, nullptr};
+    CPellorDlg dlg(std::move(services), records);
+    messages.setOwner(&dlg);
+    colours.setOwner(&dlg);
+    QApplication::setWindowIcon(appIcon(exe));
+    session.saveFiles = [&](const ConfigRecord& record) {
+        ConfigFile file = data.configFile();
+        SaveConfig(file, record, dlg.sink());
+    };
+    dlg.runSkinsDialog = [&](const SkinChoice& current) -> std::optional<SkinChoice> {
+        CSkinsDialog dialog(dlg.skin(), data, current, colours, messages, &dlg);
+        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+        return dialog.choice();
+    };
+
+    if (dlg.OnInitDialog() == CPellorDlg::InitResult::AlreadyRunning) return 0;
+    dlg.show();
+
+    // With the simulated mouse, tarvikctl press makes it send event reports.
+    std::unique_ptr<simulator::ControlServer> control;
+    std::unique_ptr<QSocketNotifier> controlNotifier;
+    if (simulated) {
+        control = std::make_unique<simulator::ControlServer>([simulated](int code, int value) {
+            simulated->emitEvent(static_cast<std::uint8_t>(code), static_cast<std::uint8_t>(value));
+        });
+        std::string error;
+        if (control->listen(simulator::controlSocketPath(), &error)) {
+            controlNotifier = std::make_unique<QSocketNotifier>(control->fd(), QSocketNotifier::Read);
+            QObject::connect(controlNotifier.get(), &QSocketNotifier::activated, &dlg,
+                             [&control] { control->serviceOne(); });
+        } else {
+            debugLine("tarvikctl press is unavailable: " + error);
+        }
+    }
+    const int code = QApplication::exec();
+    dlg.teardown();
+    return code;
+}
+
+}  // namespace tarvik

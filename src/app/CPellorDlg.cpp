@@ -1,0 +1,317 @@
+// The main window: start-up order, region dispatch, pages, tray and notices.
+#include "app/CPellorDlg.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSocketNotifier>
+
+#include "performance/DpiTables.h"
+#include "ui/SkinLayout.h"
+
+namespace tarvik {
+namespace {
+
+QString qs(const std::string& text) { return QString::fromStdString(text); }
+
+QFont makeFont(const FontSpec& spec) {
+    QFont font(QString::fromUtf8(spec.face.data(), static_cast<int>(spec.face.size())));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(spec.height);
+    font.setWeight(spec.weight >= 700 ? QFont::Bold : QFont::Normal);
+    return font;
+}
+
+}  // namespace
+
+CPellorDlg::CPellorDlg(ShellServices services, RecordPair& records)
+    : s_(std::move(services)), records_(records) {
+    bridge_ = std::make_unique<NoticeBridge>(
+        this, [this](int code, int value) { OnDeviceNotice(code, value); },
+        [this](const std::string& text, const std::string& caption) { s_.messages.show(text, caption); },
+        [this](const std::string& line) { s_.debugLog(line); });
+    s_.device.attachSink(*bridge_);
+    s_.data.attachSink(*bridge_);
+    setWindowTitle(QStringLiteral("Tarvik"));
+    setMouseTracking(true);  // hover states follow the pointer without any timer
+    resize(layout::kMainWindow.width, layout::kMainWindow.height);
+    canvas_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    canvas_.fill(Qt::black);
+}
+
+CPellorDlg::~CPellorDlg() { teardown(); }
+
+CPellorDlg::InitResult CPellorDlg::OnInitDialog() {
+    // 1. one copy per user; a second start ends silently
+    if (!s_.instance.acquire(kInstanceLock)) return InitResult::AlreadyRunning;
+    // 2-4. a frameless window; without a taskbar button only where the tray can bring it back
+    hasTray_ = s_.tray.available();
+    Qt::WindowFlags flags = Qt::FramelessWindowHint | Qt::Window;
+    if (hasTray_) flags |= Qt::Tool;
+    setWindowFlags(flags);
+    // 5. the tray icon
+    if (hasTray_) {
+        s_.tray.show(kTrayTip, *this);
+        s_.tray.setMenuText(text(66));
+    }
+    // 6. discovery and handshake (notice 14 or 15 comes through the sink)
+    s_.device.findAndHandshake();
+    // 7-8. the wake-up event and the listener, running only once the mouse is there
+    s_.device.createListener();
+    if (s_.device.connected()) s_.device.resumeListener();
+    // 9. arrival and removal notices
+    startHotplug();
+    // 10. "config.bin" and its saved snapshot
+    s_.data.loadConfig(records_);
+    // 11. the language, then the interface settings of that language
+    s_.data.loadLanguage();
+    s_.tray.setMenuText(text(66));
+    skinChoice_ = s_.data.loadInterfaceSettings();
+    // 12-13. the skin: background, window size, shared drawing state
+    loadSkin();
+    // 14. fonts
+    const LanguageFonts fonts = s_.data.fonts();
+    skin_.textFont = makeFont(fonts.text);
+    skin_.titleFont = makeFont(fonts.title);
+    setUpHoverButtons();
+    // 15. the Basic page when the mouse is there
+    if (s_.device.connected()) buildPage(PageState::Basic);
+    return InitResult::Ready;
+}
+
+void CPellorDlg::startHotplug() {
+    const int fd = s_.device.monitorFd();
+    if (fd < 0) {
+        // The program still works without hotplug; the user must restart it after a replug.
+        s_.messages.show("RegisterDeviceNotification failed!!!", "");
+        return;
+    }
+    hotplug_ = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+    connect(hotplug_.get(), &QSocketNotifier::activated, this, [this] {
+        if (s_.device.serviceMonitor() == DeviceSession::Change::Lost) hideWindow();
+    });
+}
+
+void CPellorDlg::loadSkin() {
+    skin_.folder = s_.data.skinFolder(skinChoice_.name);
+    skin_.textColour = QColor(skinChoice_.textColour.red, skinChoice_.textColour.green, skinChoice_.textColour.blue);
+    const QImage* background = skin_.cache.get(skin_.folder / "main.png");
+    if (!background) return;  // a missing image is skipped: the canvas stays as it is
+    canvas_ = background->convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    resize(canvas_.size());
+    setFixedSize(canvas_.size());
+}
+
+void CPellorDlg::setUpHoverButtons() {
+    hover_ = {};
+    for (const TitleBarRow& row : kTitleBarRegions) {
+        if (row.normalImage.empty()) continue;
+        hover_.add({row.rect, std::string(row.normalImage), std::string(row.overImage),
+                    row.captionRow ? qs(text(row.captionRow)) : QString()});
+    }
+}
+
+void CPellorDlg::setPage(PageState page, std::unique_ptr<ShellPage> content) {
+    pages_[static_cast<int>(page)] = std::move(content);
+}
+
+void CPellorDlg::buildPage(PageState page) {
+    if (pageState_ == page) return;
+    const PageState previous = pageState_;
+    pageState_ = page;
+    if (ShellPage* old = pages_[static_cast<int>(previous)].get()) old->destroyControls();
+    if (page == PageState::Basic && !initialSyncDone_) {
+        s_.device.syncSensorSettings();
+        initialSyncDone_ = true;
+    }
+    drawPage();
+}
+
+void CPellorDlg::drawPage() {
+    ui::CMemDC dc(canvas_, this, &canvasCopies_);
+    QPainter& p = dc.painter();
+    const bool basic = pageState_ == PageState::Basic;
+    DrawSkinImage(p, skin_, basic ? "/BasicSet2.png" : "/AdvancedSet2.png", 0, 0);
+    hover_.drawAllNormal(p, skin_);
+    const layout::Rect t = layout::kPageTitle;
+    p.setFont(skin_.titleFont);
+    p.setPen(skin_.textColour);
+    p.drawText(QRect(t.left, t.top, t.width(), t.height()), Qt::AlignLeft | Qt::AlignVCenter,
+               qs(text(basic ? 1 : 2)));
+    const layout::Rect w = layout::kWebLinkText;
+    p.setFont(skin_.textFont);
+    p.drawText(QRect(w.left, w.top, w.width(), w.height()), Qt::AlignLeft | Qt::AlignVCenter, qs(text(52)));
+    if (ShellPage* content = pages_[static_cast<int>(pageState_)].get()) content->build(p, skin_);
+}
+
+void CPellorDlg::OnLButtonDown(QPoint point) {
+    const std::vector<TitleBarRegion> hits = regionsAt(point.x(), point.y());
+    if (hits.empty()) {
+        if (ShellPage* page = pages_[static_cast<int>(pageState_)].get()) page->click(point.x(), point.y());
+        return;
+    }
+    for (TitleBarRegion region : hits) {
+        runRegion(region);
+        if (tornDown_) return;
+    }
+}
+
+void CPellorDlg::runRegion(TitleBarRegion region) {
+    switch (region) {
+    case TitleBarRegion::Ok:
+        if (!s_.device.connected()) return;
+        applyAndCommit();
+        hideWindow();
+        return;
+    case TitleBarRegion::Apply:
+        if (s_.device.connected()) applyAndCommit();
+        return;
+    case TitleBarRegion::Cancel:
+        records_.revert();
+        pageReloadPending_ = true;
+        hideWindow();
+        return;
+    case TitleBarRegion::Skins: openSkinsDialog(); return;
+    case TitleBarRegion::Hide: hideWindow(); return;
+    case TitleBarRegion::Exit: exitProgram(); return;
+    case TitleBarRegion::BasicTab: buildPage(PageState::Basic); return;
+    case TitleBarRegion::AdvancedTab: buildPage(PageState::Advanced); return;
+    case TitleBarRegion::WebLink: s_.urls.open(text(52)); return;
+    }
+}
+
+void CPellorDlg::applyAndCommit() {
+    s_.device.applySettings(records_.current);
+    records_.commit();
+    if (s_.applyPointerSettings) s_.applyPointerSettings(records_.current);
+}
+
+void CPellorDlg::openSkinsDialog() {
+    if (!runSkinsDialog) return;
+    const std::optional<SkinChoice> chosen = runSkinsDialog(skinChoice_);
+    if (!chosen) return;
+    skinChoice_ = *chosen;
+    s_.data.saveSkinChoice(skinChoice_);
+    skin_.folder = s_.data.skinFolder(skinChoice_.name);
+    skin_.textColour = QColor(skinChoice_.textColour.red, skinChoice_.textColour.green, skinChoice_.textColour.blue);
+    // Rebuild the page that is shown with the new images; "/main.png" stays as loaded.
+    const PageState shown = pageState_;
+    if (shown != PageState::None) {
+        pageState_ = PageState::None;
+        buildPage(shown);
+    }
+    raise();
+    activateWindow();
+}
+
+void CPellorDlg::hideWindow() {
+    if (hasTray_) hide();
+    else showMinimized();  // keeps the taskbar entry, the only way back without a tray
+}
+
+void CPellorDlg::exitProgram() {
+    teardown();
+    if (s_.exitProcess) s_.exitProcess(0);
+}
+
+void CPellorDlg::teardown() {
+    if (tornDown_) return;
+    tornDown_ = true;
+    bridge_->close();  // a notice in flight must not hold the listener while we stop it
+    hotplug_.reset();
+    s_.device.teardown();
+    if (hasTray_) s_.tray.remove();
+}
+
+void CPellorDlg::OnDeviceNotice(int code, int value) {
+    const std::optional<Balloon> balloon = balloonFor(code, value, *this);
+    if (!balloon) return;
+    s_.debugLog(balloonLogLine(code, value, *balloon));
+    if (hasTray_) s_.tray.balloon(balloon->title, balloon->text, balloon->timeoutMs);
+    else s_.notifier.notify(balloon->title, balloon->text, balloon->timeoutMs);
+}
+
+void CPellorDlg::trayClicked() {
+    if (!s_.device.connected()) {
+        OnDeviceNotice(15, 0);  // the window stays hidden
+        return;
+    }
+    if (pageReloadPending_) {
+        pageReloadPending_ = false;
+        const PageState shown = pageState_ == PageState::None ? PageState::Basic : pageState_;
+        if (shown == PageState::Basic) s_.data.reloadInterfaceSettings();
+        pageState_ = shown == PageState::Basic ? PageState::Advanced : PageState::Basic;
+        buildPage(shown);
+    } else if (!initialSyncDone_) {
+        buildPage(PageState::Basic);
+    }
+    showAgain();
+}
+
+void CPellorDlg::showAgain() {
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void CPellorDlg::trayExitChosen() { exitProgram(); }
+
+std::string CPellorDlg::text(int catalogueRow) const { return s_.data.text(catalogueRow); }
+
+std::string CPellorDlg::dpiName(int stage) const {
+    if (stage < 1 || stage > static_cast<int>(kDpiStageCount)) return {};
+    const auto level = records_.current.dpiLevel[static_cast<std::size_t>(stage - 1)];
+    return std::string(DpiLabel(static_cast<std::uint8_t>(s_.device.sensorType()), level));
+}
+
+void CPellorDlg::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(0, 0, canvas_);
+}
+
+void CPellorDlg::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    const QPoint point = event->position().toPoint();
+    if (isDragPoint(point.x(), point.y())) {
+        dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+        return;
+    }
+    OnLButtonDown(point);
+}
+
+void CPellorDlg::mouseMoveEvent(QMouseEvent* event) {
+    if (dragOffset_ && (event->buttons() & Qt::LeftButton)) {
+        move(event->globalPosition().toPoint() - *dragOffset_);
+        return;
+    }
+    const QPoint point = event->position().toPoint();
+    if (!hover_.needsRedraw(point.x(), point.y())) return;
+    ui::CMemDC dc(canvas_, this, &canvasCopies_);
+    hover_.track(point.x(), point.y(), dc.painter(), skin_);
+}
+
+void CPellorDlg::mouseReleaseEvent(QMouseEvent*) { dragOffset_.reset(); }
+
+void CPellorDlg::leaveEvent(QEvent*) {
+    if (!hover_.needsRedraw(-1, -1)) return;
+    ui::CMemDC dc(canvas_, this, &canvasCopies_);
+    hover_.track(-1, -1, dc.painter(), skin_);
+}
+
+void CPellorDlg::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+        hideWindow();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void CPellorDlg::closeEvent(QCloseEvent* event) {
+    event->ignore();  // closing only hides; the program ends through Exit
+    hideWindow();
+}
+
+}  // namespace tarvik

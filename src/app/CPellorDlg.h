@@ -1,0 +1,137 @@
+// The main window: start-up in its fixed order, the title-bar and footer regions, the two
+// pages, hiding and exiting, the tray icon and the device notice balloons.
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/DeviceSession.h"
+#include "app/NoticeBridge.h"
+#include "app/Notices.h"
+#include "app/ShellData.h"
+#include "app/TitleBar.h"
+#include "platform/ColourChooser.h"
+#include "platform/DesktopNotifier.h"
+#include "platform/MessageBox.h"
+#include "platform/SingleInstance.h"
+#include "platform/Tray.h"
+#include "platform/UrlOpener.h"
+#include "ui/qt/SkinCanvas.h"
+#include "ui/qt/SkinWidgets.h"
+
+class QSocketNotifier;
+
+namespace tarvik {
+
+struct ShellServices {
+    platform::SingleInstance& instance;
+    platform::Tray& tray;
+    platform::MessageBox& messages;
+    platform::ColourChooser& colours;
+    platform::UrlOpener& urls;
+    platform::DesktopNotifier& notifier;
+    DeviceSession& device;
+    ShellData& data;
+    // The debug log: every balloon shown and the device link's trace lines.
+    std::function<void(const std::string& line)> debugLog;
+    // Ends the process with the code (Exit region, tray "Exit").
+    std::function<void(int code)> exitProcess;
+    // Applies the pointer settings of the record to the desktop after OK/Apply.
+    std::function<void(const ConfigRecord& record)> applyPointerSettings;
+};
+
+// What a page adds to the page image; the pages of later work plug in here.
+class ShellPage {
+public:
+    virtual ~ShellPage() = default;
+    virtual void build(QPainter& painter, ui::SkinState& skin) = 0;
+    virtual void destroyControls() = 0;
+    // A click outside the window's own regions; true when the page took it.
+    virtual bool click(int x, int y) = 0;
+};
+
+enum class PageState { None = 0, Basic = 1, Advanced = 2 };
+
+class CPellorDlg : public QWidget, private platform::TrayListener, private NoticeTexts {
+public:
+    static constexpr const char* kTrayTip = "Gaming Mouse Setting";
+    static constexpr const char* kInstanceLock = "TarvikMutex";
+
+    enum class InitResult { Ready, AlreadyRunning };
+
+    CPellorDlg(ShellServices services, RecordPair& records);
+    ~CPellorDlg() override;
+
+    // The start-up steps in their order; AlreadyRunning: end the process with code 0 at once.
+    InitResult OnInitDialog();
+    // The window's sink for the device link: notices, messages and traces.
+    platform::UserSink& sink() { return *bridge_; }
+
+    void OnLButtonDown(QPoint point);
+    void OnDeviceNotice(int code, int value);
+    void buildPage(PageState page);
+    // Hides to the tray, or minimises where there is no tray.
+    void hideWindow();
+    // Closes the device link and removes the icon (Exit, tray "Exit").
+    void teardown();
+
+    PageState pageState() const { return pageState_; }
+    bool initialSyncDone() const { return initialSyncDone_; }
+    bool pageReloadPending() const { return pageReloadPending_; }
+    const QImage& canvas() const { return canvas_; }
+    int canvasCopies() const { return canvasCopies_; }
+    ui::SkinState& skin() { return skin_; }
+    const SkinChoice& skinChoice() const { return skinChoice_; }
+    void setPage(PageState page, std::unique_ptr<ShellPage> content);
+    // Replaces the skins dialog (tests): returns the choice, or nullopt for Cancel.
+    std::function<std::optional<SkinChoice>(const SkinChoice& current)> runSkinsDialog;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void trayClicked() override;
+    void trayExitChosen() override;
+    std::string text(int catalogueRow) const override;
+    std::string dpiName(int stage) const override;
+
+    void runRegion(TitleBarRegion region);
+    void applyAndCommit();
+    void openSkinsDialog();
+    void exitProgram();
+    void loadSkin();
+    void drawPage();
+    void startHotplug();
+    void setUpHoverButtons();
+    void showAgain();
+
+    ShellServices s_;
+    RecordPair& records_;
+    std::unique_ptr<NoticeBridge> bridge_;
+    ui::SkinState skin_;
+    SkinChoice skinChoice_;
+    QImage canvas_;
+    int canvasCopies_ = 0;
+    ui::HoverButtons hover_;
+    PageState pageState_ = PageState::None;
+    bool initialSyncDone_ = false;
+    bool pageReloadPending_ = false;
+    bool hasTray_ = true;
+    bool tornDown_ = false;
+    std::unique_ptr<ShellPage> pages_[3];
+    std::unique_ptr<QSocketNotifier> hotplug_;
+    std::optional<QPoint> dragOffset_;
+};
+
+}  // namespace tarvik

@@ -1,0 +1,69 @@
+// Discovery, handshake, listener and hotplug for the main window.
+#include "app/LinkSession.h"
+
+#include "device/Discovery.h"
+#include "device/Handshake.h"
+#include "device/Sequences.h"
+
+namespace tarvik {
+
+LinkSession::LinkSession(platform::HidBackend& backend, platform::DeviceMonitor* monitor, platform::Clock& clock)
+    : backend_(backend), monitor_(monitor), clock_(clock) {}
+
+LinkSession::~LinkSession() { teardown(); }
+
+void LinkSession::findAndHandshake() {
+    if (FindMouse(link_, backend_, *sink_)) {
+        Handshake(link_, clock_, *sink_);
+        return;
+    }
+    sink_->notice(kNoticeMouseNotDetected, 0);
+    link_.connected = 0;
+}
+
+void LinkSession::createListener() { listener_ = std::make_unique<EventListener>(link_, *sink_); }
+
+void LinkSession::resumeListener() {
+    if (!listener_) return;
+    listener_->resume();
+    listenerResumed_ = true;
+}
+
+int LinkSession::monitorFd() const { return monitor_ ? monitor_->fd() : -1; }
+
+DeviceSession::Change LinkSession::serviceMonitor() {
+    Change outcome = Change::Ignored;
+    if (!monitor_) return outcome;
+    DiscoveryHooks hooks;
+    hooks.hideMainWindow = [&] { outcome = Change::Lost; };
+    hooks.resumeListener = [this] { resumeListener(); };
+    hooks.initialSyncDone = [this] { return listenerResumed_; };
+    DeviceContext ctx = context();
+    while (std::optional<platform::DeviceChange> change = monitor_->next()) {
+        if (!isMouseChange(*change)) continue;
+        OnDeviceChange(*change, backend_, ctx, hooks);
+        outcome = connected() ? Change::Found : Change::Lost;
+    }
+    return outcome;
+}
+
+void LinkSession::syncSensorSettings() {
+    if (!connected()) return;
+    DeviceContext ctx = context();
+    SyncSensorSettings(ctx);
+}
+
+void LinkSession::applySettings(const ConfigRecord& record) {
+    DeviceContext ctx = context();
+    ApplySettings(ctx, record, [&] {
+        if (saveFiles) saveFiles(record);
+    });
+}
+
+void LinkSession::teardown() {
+    if (listener_) listener_->stop();
+    listener_.reset();
+    link_.closeAll();
+}
+
+}  // namespace tarvik
