@@ -19,7 +19,10 @@ void AppData::loadLanguage() { catalogue_ = ApplyCatalogue(ReadLanguage(paths_.s
 
 SkinChoice AppData::loadInterfaceSettings() {
     settings_ = LoadInterfaceSettings(paths_.strIni, catalogue_.captionSection());
-    const UiTextColor colour = uiTextColorFrom(settings_);
+    // A file that names no colour at all (first run, no "str.ini") keeps the default green:
+    // reading the three missing values as 0 would draw black text on the dark skins.
+    const bool noColour = settings_.redText.empty() && settings_.greenText.empty() && settings_.blueText.empty();
+    const UiTextColor colour = noColour ? UiTextColor{} : uiTextColorFrom(settings_);
     return {settings_.skinName, {colour.red, colour.green, colour.blue}};
 }
 

@@ -1,0 +1,140 @@
+// Qt-free pieces of the windowed program: click regions and their order, notice balloons,
+// options and the single-instance lock.
+#include <gtest/gtest.h>
+
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "app/AppOptions.h"
+#include "app/Notices.h"
+#include "app/TitleBar.h"
+#include "platform/linux/InstanceLock.h"
+
+namespace tarvik {
+namespace {
+
+using R = TitleBarRegion;
+
+TEST(TitleBar, ClicksHitTheRegionsInTheirOrder) {
+    struct Case {
+        int x, y;
+        std::vector<R> expected;
+    };
+    const Case cases[] = {
+        {562, 623, {R::Ok}},
+        {665, 643, {R::Ok}},
+        {666, 630, {R::Ok, R::Apply}},      // the shared edge runs both, OK first
+        {667, 630, {R::Apply}},
+        {770, 630, {R::Apply, R::Cancel}},  // likewise Apply, then Cancel
+        {874, 643, {R::Cancel}},
+        {875, 630, {}},                     // right edges are outside
+        {770, 644, {}},                     // so are bottom edges
+        {701, 5, {R::Skins}},
+        {825, 5, {R::Hide}},
+        {867, 22, {R::Exit}},
+        {14, 54, {R::BasicTab}},
+        {99, 93, {R::AdvancedTab}},
+        {57, 70, {}},                       // between the tabs: the page's
+        {261, 626, {R::WebLink}},
+        {452, 645, {R::WebLink}},
+        {400, 300, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "x=" << c.x << " y=" << c.y);
+        EXPECT_EQ(regionsAt(c.x, c.y), c.expected);
+    }
+}
+
+TEST(TitleBar, DragsOnlyFromTheEmptyTitleStrip) {
+    EXPECT_TRUE(isDragPoint(400, 10));
+    EXPECT_FALSE(isDragPoint(830, 10));  // the hide button
+    EXPECT_FALSE(isDragPoint(400, 300));
+}
+
+// Catalogue rows as their English texts, and the DPI label of each stage.
+class EnglishTexts : public NoticeTexts {
+public:
+    std::string text(int row) const override {
+        switch (row) {
+        case 53: return "Switch report rate into 1000HZ";
+        case 56: return "Switch report rate into 125HZ";
+        case 58: return "Switch DPI into the second stage ";
+        case 61: return "Switch to key matrix 1";
+        case 62: return "Switch to key matrix 2";
+        case 65: return "Switch to macro key";
+        case 67: return "The system did not detect the gaming mouse!";
+        case 68: return "The system detect the gaming mouse.";
+        default: return "row " + std::to_string(row);
+        }
+    }
+    std::string dpiName(int stage) const override { return std::to_string(stage * 800); }
+};
+
+TEST(Notices, EveryCodeAndValueGetsItsBalloonOrNone) {
+    struct Case {
+        int code, value;
+        std::optional<Balloon> expected;
+    };
+    const Case cases[] = {
+        {5, 1, Balloon{"Info", "Switch report rate into 1000HZ", 5000}},
+        {5, 8, Balloon{"Info", "Switch report rate into 125HZ", 5000}},
+        {5, 3, std::nullopt},
+        {5, 0, std::nullopt},
+        {7, 2, Balloon{"Info", "Switch DPI into the second stage 1600", 5000}},
+        {7, 0, std::nullopt},
+        {7, 5, std::nullopt},
+        {8, 1, Balloon{"Info", "Switch to key matrix 1", 5000}},
+        {8, 2, Balloon{"Info", "Switch to key matrix 2", 5000}},
+        {8, 3, std::nullopt},  // the catalogue has matrices 3 and 4, no notice shows them
+        {9, 12, Balloon{"Info", "Switch to macro key12", 5000}},
+        {9, 0, std::nullopt},
+        {14, 0, Balloon{"Info", "The system detect the gaming mouse.", 100}},
+        {15, 0, Balloon{"Warning", "The system did not detect the gaming mouse!", 100}},
+        {6, 1, std::nullopt},
+        {0, 0, std::nullopt},
+    };
+    const EnglishTexts texts;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "code " << c.code << " value " << c.value);
+        EXPECT_EQ(balloonFor(c.code, c.value, texts), c.expected);
+    }
+}
+
+TEST(Notices, ShortBalloonsStayLongEnoughToRead) {
+    EXPECT_EQ(readableTimeout(100), kMinReadableBalloonMs);
+    EXPECT_EQ(readableTimeout(5000), 5000);
+}
+
+TEST(AppOptions, ParsesTheOptionsTarvikctlTakes) {
+    auto ok = parseAppOptions({"--simulate=2", "--data-dir", "/d", "--wire-log=/w"});
+    ASSERT_TRUE(ok.options) << ok.error;
+    EXPECT_EQ(ok.options->simulateSensor, 2);
+    EXPECT_EQ(ok.options->dataDir, std::filesystem::path("/d"));
+    EXPECT_EQ(ok.options->wireLog, std::filesystem::path("/w"));
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{"--simulate=4"}, {"--data-dir"}, {"--wire-log="}, {"apply"}}) {
+        SCOPED_TRACE(bad.front());
+        auto result = parseAppOptions(bad);
+        EXPECT_FALSE(result.options);
+        EXPECT_FALSE(result.error.empty());
+    }
+}
+
+TEST(InstanceLock, ASecondHolderIsRefusedUntilTheFirstEnds) {
+    const auto dir = std::filesystem::temp_directory_path() / ("tarvik-lock-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    ::setenv("XDG_RUNTIME_DIR", dir.c_str(), 1);
+    {
+        platform::InstanceLock first, second;
+        EXPECT_TRUE(first.acquire("TarvikMutex"));
+        EXPECT_FALSE(second.acquire("TarvikMutex"));
+    }
+    platform::InstanceLock later;
+    EXPECT_TRUE(later.acquire("TarvikMutex"));
+    std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace tarvik
