@@ -145,7 +145,12 @@ TEST(EventListener, StopJoinsWhetherSuspendedOrBlockedInARead) {
             EXPECT_TRUE(rig.noticesUpToSentinel().empty());
         }
         rig.listener.stop();
-        EXPECT_EQ(rig.backend.eventReads.load(), resumed ? 2 : 0);
+        // Suspended, it never read; resumed, it may be stopped inside its next read or before it.
+        if (resumed) {
+            EXPECT_GE(rig.backend.eventReads.load(), 1);
+        } else {
+            EXPECT_EQ(rig.backend.eventReads.load(), 0);
+        }
     }
 }
 
