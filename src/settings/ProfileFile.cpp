@@ -190,14 +190,17 @@ void syncDirectory(const std::filesystem::path& directory) {
 }  // namespace
 
 ProfileDocument ProfileDocument::parse(std::string_view text) {
-    if (text.starts_with(kUtf8Bom)) {
+    // A file saved twice by a careless editor may carry the mark more than once.
+    while (text.starts_with(kUtf8Bom)) {
         text.remove_prefix(kUtf8Bom.size());
     }
     ProfileDocument document;
     while (!text.empty()) {
         const auto end = text.find('\n');
         auto line = text.substr(0, end);
-        if (line.ends_with('\r')) {
+        // Every carriage return before the line feed belongs to the line end, so a line reads
+        // the same after each save.
+        while (line.ends_with('\r')) {
             line.remove_suffix(1);
         }
         document.lines_.emplace_back(line);
