@@ -76,7 +76,7 @@ CSkinsDialog::~CSkinsDialog() = default;
 void CSkinsDialog::drawAll() {
     ui::CMemDC dc(canvas_, this, &canvasCopies_);
     buttons_.drawAllNormal(dc.painter(), skin_);
-    ui::drawCaption(dc.painter(), fromLayout(layout::kSkinsPrompt),
+    ui::drawLabel(dc.painter(), fromLayout(layout::kSkinsPrompt),
                     fromView(dialogText(DialogText::SkinsPrompt, data_.language())), skin_.textFont, skin_.textColour);
     drawSwatch(dc.painter());
 }
