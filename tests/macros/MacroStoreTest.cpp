@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <fstream>
 #include <random>
 #include <thread>
 
@@ -162,6 +163,24 @@ TEST_F(MacroStoreTest, SummariesGiveNamesAndLineCountsInStoreOrder) {
     EXPECT_EQ(summaries[0].lineCount, 3U);
     EXPECT_EQ(summaries[1].name, "A");
     EXPECT_EQ(summaries[1].lineCount, 0U);
+}
+
+// The example macros compile to the slot bytes of the golden file, one line per slot; the
+// same files serve the command-line tool's compile.
+TEST(MacroGoldenTest, ExamplesCompileToTheGoldenSlots) {
+    const std::filesystem::path data = TARVIK_TEST_DATA "/macros";
+    ConfigRecord record;
+    CompileMacroSlots(data / "examples.ini", record);
+    std::ifstream golden(data / "examples.hex");
+    ASSERT_TRUE(golden) << "missing " << (data / "examples.hex");
+    std::string expected;
+    int slot = 0;
+    while (std::getline(golden, expected)) {
+        ++slot;
+        SCOPED_TRACE("slot " + std::to_string(slot));
+        EXPECT_EQ(slotHex(macroSlot(record, slot)), expected);
+    }
+    EXPECT_EQ(slot, 7);
 }
 
 // A child process saves over and over, alternating two contents, until it is killed at a

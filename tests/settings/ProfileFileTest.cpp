@@ -158,6 +158,22 @@ TEST(ProfileDocumentTest, HandEditedFileKeepsEverythingAfterASave) {
               "Item2=右键\n");
 }
 
+TEST(ProfileDocumentTest, LineEndsAndByteOrderMarksSettleOnTheFirstSave) {
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"", ""},
+        {"no line end", "no line end\n"},
+        {"a\r\nb\n", "a\nb\n"},
+        {"a\r\r\n", "a\n"},  // a stray carriage return would otherwise go one save later
+        {"\xEF\xBB\xBF\xEF\xBB\xBF[A]\n", "[A]\n"},
+        {"mid\rline\n", "mid\rline\n"},
+    };
+    for (const auto& [text, saved] : cases) {
+        SCOPED_TRACE(std::string(text));
+        EXPECT_EQ(ProfileDocument::parse(text).serialize(), saved);
+        EXPECT_EQ(ProfileDocument::parse(saved).serialize(), saved);
+    }
+}
+
 TEST(ProfileDocumentTest, JunkBytesSurviveAnEditElsewhere) {
     std::string junk = "[Junk]\nbad=\xFF\xFE\xC0\x80 and a \0 zero\n";
     junk.push_back('\0');
