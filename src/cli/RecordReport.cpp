@@ -1,0 +1,153 @@
+// Formats the record for people: function labels from the catalogue, parameters by name.
+#include "cli/RecordReport.h"
+
+#include <cstdio>
+#include <sstream>
+
+#include "buttons/ButtonCatalogue.h"
+#include "buttons/ChoiceTables.h"
+#include "buttons/KeyCodes.h"
+#include "buttons/KeyMatrix.h"
+#include "macros/MacroSlot.h"
+#include "performance/DpiTables.h"
+#include "performance/Lighting.h"
+
+namespace tarvik::cli {
+namespace {
+
+std::string hexByte(unsigned value) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%02x", value & 0xFFu);
+    return text;
+}
+
+// A catalogue text named by its English wording, in the interface language.
+std::string_view label(const TextCatalogue& texts, std::string_view english) {
+    for (std::size_t row = 0; row < kCatalogue.size(); ++row)
+        if (kCatalogue[row].en == english) return texts.text(static_cast<int>(row) + 1);
+    return english;
+}
+
+std::string_view choiceText(const ChoiceText& text, LanguageId language) {
+    return language == LanguageId::CHS ? text.chs : language == LanguageId::CHT ? text.cht : text.en;
+}
+
+std::string keyName(std::uint8_t usage) {
+    const auto name = keyNameFromUsage(usage);
+    return name.empty() ? "usage 0x" + hexByte(usage) : std::string(name);
+}
+
+std::string fireTarget(std::uint8_t code) {
+    const auto mouse = mouseCodeName(code);
+    return mouse.empty() ? keyName(code) : std::string(mouse);
+}
+
+std::string parameterOf(const ConfigRecord& record, int mode, int button, const TextCatalogue& texts) {
+    const ButtonTable& table = record.buttons(mode);
+    const auto b = static_cast<std::size_t>(button);
+    const auto field = [&](ButtonRow row) { return buttonField(table, row, b); };
+    const LanguageId language = texts.language();
+    switch (field(ButtonRow::Function)) {
+    case kFnDpiSwitch:
+        return std::string(dpiActionText(record.extra(mode)[b]));
+    case kFnWindows: {
+        const auto items = windowsItems();
+        const auto index = field(ButtonRow::WindowsChoice);
+        return index < items.size() ? std::string(choiceText(items[index], language)) : "?";
+    }
+    case kFnMultimedia: {
+        const auto items = mediaItems();
+        const auto index = field(ButtonRow::MediaChoice);
+        return index < items.size() ? std::string(choiceText(items[index], language)) : "?";
+    }
+    case kFnFireKey:
+        return fireTarget(field(ButtonRow::FireKeyCode)) + ", speed " + std::to_string(field(ButtonRow::FireSpeed)) +
+               ", times " + std::to_string(field(ButtonRow::FireTimes));
+    case kFnSingleKey:
+        return keyName(field(ButtonRow::SingleKeyCode));
+    case kFnComboKey: {
+        const auto key1 = field(ButtonRow::ComboKey1), key2 = field(ButtonRow::ComboKey2);
+        return comboCaptionTail(modifierNameFromBit(field(ButtonRow::ComboModifiers)),
+                                key1 ? keyName(key1) : "", key2 ? keyName(key2) : "");
+    }
+    case kFnMacroKey:
+        return "macro " + std::to_string(field(ButtonRow::MacroIndex) + 1) + ", repeat mode " +
+               std::to_string(field(ButtonRow::MacroRepeatMode) + 1);
+    default:
+        return "";
+    }
+}
+
+void reportButtons(std::ostringstream& out, const ConfigRecord& record, const TextCatalogue& texts) {
+    for (int mode = 0; mode < 2; ++mode) {
+        out << (mode == 0 ? "Mode A" : "Mode B") << (record.currentKeyMode == mode ? " (shown)" : "") << '\n';
+        for (int button = 0; button < static_cast<int>(kButtonCount); ++button) {
+            const KeyEntry entry = encodeButtonEntry(record.buttons(mode), record.extra(mode), button);
+            char line[32];
+            std::snprintf(line, sizeof line, "  %2d  slot %2d  %02x %02x %02x %02x  ", button + 1,
+                          kSlotOfButton[static_cast<std::size_t>(button)], entry[0], entry[1], entry[2], entry[3]);
+            out << line << describeButton(record, mode, button, texts) << '\n';
+        }
+    }
+}
+
+void reportDpi(std::ostringstream& out, const ConfigRecord& record, std::uint8_t sensorType) {
+    out << "DPI stages (sensor type " << int(sensorType) << ")\n";
+    for (std::size_t k = 0; k < kDpiStageCount; ++k) {
+        const auto level = record.dpiLevel[k];
+        const auto name = DpiLabel(sensorType, level);
+        char line[96];
+        std::snprintf(line, sizeof line, "  %zu  %-3s  level %2d  %5s DPI  colour #%02x%02x%02x\n", k + 1,
+                      record.dpiEnabled[k] ? "on" : "off", level, name.empty() ? "?" : std::string(name).c_str(),
+                      record.dpiColor[3 * k], record.dpiColor[3 * k + 1], record.dpiColor[3 * k + 2]);
+        out << line;
+    }
+}
+
+void reportRateAndLighting(std::ostringstream& out, const ConfigRecord& record, const TextCatalogue& texts) {
+    const auto position = reportRatePosition(record.reportRateCode);
+    out << "Report rate  " << kReportRates[static_cast<std::size_t>(position - 1)].label << " Hz (code "
+        << int(record.reportRateCode) << ")\n";
+    const auto mode = record.lightMode;
+    const Byte* effect = lightEffectField(const_cast<ConfigRecord&>(record), mode);
+    out << "Lighting     " << label(texts, lightModeText(mode));
+    if (mode != kLightOff) {
+        const Byte* param = lightParamField(const_cast<ConfigRecord&>(record), mode);
+        out << ", " << (param ? lightParamText(mode, *param) : "")
+            << ", " << (effect ? label(texts, lightEffectText(*effect)) : "");
+    }
+    out << '\n';
+}
+
+void reportMacroSlots(std::ostringstream& out, const ConfigRecord& record) {
+    out << "Macro slots\n";
+    for (int slot = 1; slot <= static_cast<int>(kMacroSlotCount); ++slot) {
+        const auto bytes = macroSlot(record, slot);
+        std::size_t records = 0;
+        while (records < kMacroRecordCount && (bytes[2 + 2 * records] | bytes[3 + 2 * records]) != 0) ++records;
+        out << "  " << slot << "  loop " << GetLoopCount(record, slot) << ", " << records << " records ("
+            << 2 * records << " of " << kEventRecordBytes << " bytes)\n";
+    }
+}
+
+}  // namespace
+
+std::string describeButton(const ConfigRecord& record, int mode, int button, const TextCatalogue& texts) {
+    const auto code = buttonField(record.buttons(mode), ButtonRow::Function, static_cast<std::size_t>(button));
+    const auto name = functionLabel(code);
+    if (name.empty()) return "unknown function " + std::to_string(code) + " (off)";
+    std::string text(label(texts, name));
+    const std::string parameter = parameterOf(record, mode, button, texts);
+    return parameter.empty() ? text : text + ": " + parameter;
+}
+
+std::string recordReport(const ConfigRecord& record, std::uint8_t sensorType, const TextCatalogue& texts) {
+    std::ostringstream out;
+    reportButtons(out, record, texts);
+    reportDpi(out, record, sensorType);
+    reportRateAndLighting(out, record, texts);
+    reportMacroSlots(out, record);
+    return out.str();
+}
+
+}  // namespace tarvik::cli
