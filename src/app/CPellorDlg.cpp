@@ -289,7 +289,7 @@ void CPellorDlg::mouseMoveEvent(QMouseEvent* event) {
     const QPoint point = event->position().toPoint();
     if (!hover_.needsRedraw(point.x(), point.y())) return;
     ui::CMemDC dc(canvas_, this, &canvasCopies_);
-    hover_.track(point.x(), point.y(), dc.painter(), skin_);
+    dc.limitCopyTo(hover_.track(point.x(), point.y(), dc.painter(), skin_));
 }
 
 void CPellorDlg::mouseReleaseEvent(QMouseEvent*) { dragOffset_.reset(); }
@@ -297,7 +297,7 @@ void CPellorDlg::mouseReleaseEvent(QMouseEvent*) { dragOffset_.reset(); }
 void CPellorDlg::leaveEvent(QEvent*) {
     if (!hover_.needsRedraw(-1, -1)) return;
     ui::CMemDC dc(canvas_, this, &canvasCopies_);
-    hover_.track(-1, -1, dc.painter(), skin_);
+    dc.limitCopyTo(hover_.track(-1, -1, dc.painter(), skin_));
 }
 
 void CPellorDlg::keyPressEvent(QKeyEvent* event) {

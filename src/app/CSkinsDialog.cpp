@@ -132,7 +132,7 @@ void CSkinsDialog::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
     if (!buttons_.needsRedraw(p.x(), p.y())) return;
     ui::CMemDC dc(canvas_, this, &canvasCopies_);
-    buttons_.track(p.x(), p.y(), dc.painter(), skin_);
+    dc.limitCopyTo(buttons_.track(p.x(), p.y(), dc.painter(), skin_));
 }
 
 }  // namespace tarvik

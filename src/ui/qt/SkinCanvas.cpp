@@ -11,7 +11,9 @@ CMemDC::CMemDC(QImage& canvas, QWidget* target, int* copies)
 CMemDC::~CMemDC() {
     painter_.end();
     if (copies_) ++*copies_;
-    if (target_) target_->update();
+    if (!target_) return;
+    if (copyRect_.isEmpty()) target_->update();
+    else target_->update(copyRect_);
 }
 
 bool DrawSkinImage(QPainter& painter, SkinState& skin, std::string_view name, int x, int y) {

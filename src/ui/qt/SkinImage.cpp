@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <sys/stat.h>
+
 namespace tarvik::ui {
 
 QImage premultiplyTruncating(const QImage& image) {
@@ -28,14 +30,14 @@ QImage decodeSkinImage(const std::filesystem::path& file) {
 }
 
 const QImage* SkinImageCache::get(const std::filesystem::path& file) {
-    std::error_code ec;
-    const auto mtime = std::filesystem::last_write_time(file, ec);
-    if (ec) return nullptr;
-    const auto size = std::filesystem::file_size(file, ec);
-    if (ec) return nullptr;
+    // One stat per draw: the check must stay far cheaper than the decode it saves.
+    struct stat info {};
+    if (::stat(file.c_str(), &info) != 0) return nullptr;
+    const std::int64_t mtimeNs = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
+    const std::int64_t size = info.st_size;
     Entry& entry = entries_[file.string()];
-    if (entry.image.isNull() || entry.mtime != mtime || entry.size != size) {
-        entry = {mtime, size, decodeSkinImage(file)};
+    if (entry.image.isNull() || entry.mtimeNs != mtimeNs || entry.size != size) {
+        entry = {mtimeNs, size, decodeSkinImage(file)};
         ++decodes_;
     }
     return entry.image.isNull() ? nullptr : &entry.image;

@@ -30,8 +30,8 @@ public:
 
 private:
     struct Entry {
-        std::filesystem::file_time_type mtime;
-        std::uintmax_t size = 0;
+        std::int64_t mtimeNs = 0;
+        std::int64_t size = 0;
         QImage image;
     };
     std::unordered_map<std::string, Entry> entries_;

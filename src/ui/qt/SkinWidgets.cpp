@@ -9,6 +9,7 @@ namespace tarvik::ui {
 int HoverButtons::add(Button button) {
     buttons_.push_back(std::move(button));
     over_.push_back(false);
+    composed_.emplace_back();
     return static_cast<int>(buttons_.size()) - 1;
 }
 
@@ -25,14 +26,14 @@ bool HoverButtons::needsRedraw(int x, int y) const {
     return false;
 }
 
-bool HoverButtons::track(int x, int y, QPainter& painter, SkinState& skin) {
+QRect HoverButtons::track(int x, int y, QPainter& painter, SkinState& skin) {
     const std::optional<int> under = hit(x, y);
-    bool drew = false;
+    QRect drew;
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         const bool wantOver = under && *under == static_cast<int>(i);
         if (over_[i] == wantOver) continue;
         draw(static_cast<int>(i), wantOver, painter, skin);
-        drew = true;
+        drew |= toQRect(buttons_[i].rect);
     }
     return drew;
 }
@@ -41,11 +42,37 @@ void HoverButtons::drawAllNormal(QPainter& painter, SkinState& skin) {
     for (std::size_t i = 0; i < buttons_.size(); ++i) draw(static_cast<int>(i), false, painter, skin);
 }
 
+const QImage* HoverButtons::composed(int index, bool over, SkinState& skin) {
+    const auto i = static_cast<std::size_t>(index);
+    const Button& b = buttons_[i];
+    std::filesystem::path file = skin.folder;
+    file += over ? b.overImage : b.normalImage;
+    const QImage* image = skin.cache.get(file);
+    if (!image) return nullptr;
+    Composed& c = composed_[i][over ? 1 : 0];
+    const QString font = skin.textFont.key();
+    if (c.image.isNull() || c.imageKey != image->cacheKey() || c.caption != b.caption || c.font != font ||
+        c.colour != skin.textColour.rgba()) {
+        c = {image->cacheKey(), b.caption, font, skin.textColour.rgba(),
+             QImage(image->size(), QImage::Format_ARGB32_Premultiplied)};
+        c.image.fill(Qt::transparent);
+        QPainter p(&c.image);
+        p.drawImage(0, 0, *image);
+        if (!b.caption.isEmpty())
+            drawCaption(p, {0, 0, b.rect.width(), b.rect.height()}, b.caption, skin.textFont, skin.textColour);
+    }
+    return &c.image;
+}
+
 void HoverButtons::draw(int index, bool over, QPainter& painter, SkinState& skin) {
     const auto i = static_cast<std::size_t>(index);
     const Button& b = buttons_[i];
-    DrawSkinImage(painter, skin, over ? b.overImage : b.normalImage, b.rect.left, b.rect.top);
-    if (!b.caption.isEmpty()) drawCaption(painter, b.rect, b.caption, skin.textFont, skin.textColour);
+    if (const QImage* image = composed(index, over, skin)) {
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        painter.drawImage(b.rect.left, b.rect.top, *image);
+    } else if (!b.caption.isEmpty()) {
+        drawCaption(painter, b.rect, b.caption, skin.textFont, skin.textColour);  // image missing: text only
+    }
     over_[i] = over;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -32,9 +33,9 @@ public:
     // The button under the point, if any.
     std::optional<int> hit(int x, int y) const;
     // Pointer moved to (x, y): the button under it goes to its over image, every other
-    // button drawn in its over image goes back to normal. Draws nothing and returns false
+    // button drawn in its over image goes back to normal. Returns the area redrawn: empty
     // when no state changed, so a move inside one button costs no repaint.
-    bool track(int x, int y, QPainter& painter, SkinState& skin);
+    QRect track(int x, int y, QPainter& painter, SkinState& skin);
     bool needsRedraw(int x, int y) const;
     // Every button in its normal state (page build, pointer left the window).
     void drawAllNormal(QPainter& painter, SkinState& skin);
@@ -42,8 +43,18 @@ public:
 
 private:
     void draw(int index, bool over, QPainter& painter, SkinState& skin);
+    // A button's image with its caption, composed once per state and redrawn in one step
+    // while the image file, caption, font and colour stay the same.
+    struct Composed {
+        qint64 imageKey = 0;
+        QString caption, font;
+        QRgb colour = 0;
+        QImage image;
+    };
+    const QImage* composed(int index, bool over, SkinState& skin);
     std::vector<Button> buttons_;
     std::vector<bool> over_;
+    std::vector<std::array<Composed, 2>> composed_;
 };
 
 // A tick box: "/PaneMakingTick.png" when on, "/Pane.png" when off, at the box's corner.
