@@ -7,8 +7,11 @@
 #include <QPixmap>
 #include <QSocketNotifier>
 
+#include <csignal>
 #include <fstream>
 #include <iostream>
+#include <sys/signalfd.h>
+#include <unistd.h>
 
 #include "app/AppData.h"
 #include "app/AppOptions.h"
@@ -54,9 +57,34 @@ QIcon appIcon(const std::filesystem::path& exe) {
 
 void debugLine(const std::string& line) { std::cerr << "tarvik: " << line << '\n'; }
 
+// SIGTERM (logout, shutdown) and SIGINT end the program as Exit does, so the listener stops,
+// the handles close, the wire log is flushed and the control socket removed. The signals are
+// blocked before any thread starts and read from a descriptor the event loop watches.
+class QuitSignals {
+public:
+    QuitSignals() {
+        sigset_t set;
+        sigemptyset(&set);
+        sigaddset(&set, SIGTERM);
+        sigaddset(&set, SIGINT);
+        ::pthread_sigmask(SIG_BLOCK, &set, nullptr);
+        fd_ = ::signalfd(-1, &set, SFD_CLOEXEC | SFD_NONBLOCK);
+    }
+    ~QuitSignals() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    QuitSignals(const QuitSignals&) = delete;
+    QuitSignals& operator=(const QuitSignals&) = delete;
+    int fd() const { return fd_; }
+
+private:
+    int fd_ = -1;
+};
+
 }  // namespace
 
 int CPellorApp::run(int argc, char** argv) {
+    QuitSignals quitSignals;  // first: every thread started later inherits the blocked mask
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvik"));
     QApplication::setQuitOnLastWindowClosed(false);  // hiding the window never ends the program
@@ -158,6 +186,11 @@ int CPellorApp::run(int argc, char** argv) {
         } else {
             debugLine("tarvikctl press is unavailable: " + error);
         }
+    }
+    std::unique_ptr<QSocketNotifier> quitNotifier;
+    if (quitSignals.fd() >= 0) {
+        quitNotifier = std::make_unique<QSocketNotifier>(quitSignals.fd(), QSocketNotifier::Read);
+        QObject::connect(quitNotifier.get(), &QSocketNotifier::activated, &dlg, [] { QApplication::exit(0); });
     }
     const int code = QApplication::exec();
     dlg.teardown();
