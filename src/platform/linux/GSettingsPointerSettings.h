@@ -1,0 +1,42 @@
+// Pointer settings of GNOME and the desktops built on its settings daemon, through GSettings:
+// speed and acceleration profile and double-click time in org.gnome.desktop.peripherals.mouse.
+#pragma once
+
+#include <memory>
+
+#include "platform/PointerSettings.h"
+
+namespace tarvik::platform {
+
+class GSettingsPointerSettings : public PointerSettings {
+public:
+    static constexpr const char* kSchema = "org.gnome.desktop.peripherals.mouse";
+
+    // Nullptr when the schema is not installed (GSettings would abort on an unknown schema).
+    static std::unique_ptr<GSettingsPointerSettings> create();
+    ~GSettingsPointerSettings() override;
+    GSettingsPointerSettings(const GSettingsPointerSettings&) = delete;
+    GSettingsPointerSettings& operator=(const GSettingsPointerSettings&) = delete;
+
+    // GNOME has neither a wheel-lines nor a page-scrolling setting.
+    PointerControls controls() const override;
+    // Precision on is the adaptive profile (also the "default" profile of a mouse), off is flat.
+    PointerRead<MouseParams> getMouse() override;
+    PointerResult setMouse(const MouseParams& params) override;
+    PointerRead<int> getMouseSpeed() override;
+    PointerResult setMouseSpeed(int speed) override;
+    PointerRead<std::uint32_t> getWheelScrollLines() override;
+    PointerResult setWheelScrollLines(std::uint32_t lines) override;
+    PointerRead<unsigned> getDoubleClickTime() override;
+    PointerResult setDoubleClickTime(unsigned milliseconds) override;
+
+private:
+    struct Impl;
+    explicit GSettingsPointerSettings(std::unique_ptr<Impl> impl);
+    std::unique_ptr<Impl> impl_;
+};
+
+// True when the mouse schema is installed, so the GNOME family can be served.
+bool gnomeMouseSchemaInstalled();
+
+}  // namespace tarvik::platform
