@@ -83,18 +83,6 @@ constexpr std::array<ChoiceText, N> textsOf(const std::array<UsageRow, N>& rows)
 constexpr auto kMediaTexts = textsOf(kMedia);
 constexpr auto kWindowsTexts = textsOf(kWindows);
 
-constexpr FireKeyDialogTexts kFireDialog{
-    {"Speed", "速度", "速度"},
-    {"Times", "次数", "次數"},
-    {"Illustration:", "说明:", "說明:"},
-    {"Speed (value range 5-255, with smaller values faster)",
-     "速度(数值范围5-255，数值越小速度越快)", "速度(數值範圍5-255，數值越小速度越快)"},
-    {"Times (value range 0-255,0 indicates fire key to end when the key released)",
-     "次数(数值范围0-255，0表示按键放开火力键结束)", "次數(數值範圍0-255，0表示按鍵放開火力鍵結束)"},
-};
-constexpr ChoiceText kOk{"OK", "确定", "確定"};
-constexpr ChoiceText kCancel{"Cancel", "取消", "取消"};
-
 template <std::size_t N>
 const UsageRow* rowAt(const std::array<UsageRow, N>& rows, int index) {
     return index >= 0 && static_cast<std::size_t>(index) < N ? &rows[static_cast<std::size_t>(index)] : nullptr;
@@ -125,8 +113,5 @@ std::uint8_t windowsUsageHighOf(int index) {
 std::span<const std::string_view> fireKeyItems() { return kFireTexts; }
 std::span<const ChoiceText> mediaItems() { return kMediaTexts; }
 std::span<const ChoiceText> windowsItems() { return kWindowsTexts; }
-const FireKeyDialogTexts& fireKeyDialogTexts() { return kFireDialog; }
-const ChoiceText& okText() { return kOk; }
-const ChoiceText& cancelText() { return kCancel; }
 
 }  // namespace tarvik

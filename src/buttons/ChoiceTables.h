@@ -1,5 +1,5 @@
 // Index-to-code tables of the fire-key, multimedia and Windows-function choices, with the
-// list texts that the three choice dialogs show.
+// list texts that the three choice dialogs show (their other texts are in ui/TextCatalogue.h).
 #pragma once
 
 #include <cstdint>
@@ -23,14 +23,5 @@ std::span<const std::string_view> fireKeyItems();
 // The multimedia and Windows-function list texts, index 0 first.
 std::span<const ChoiceText> mediaItems();
 std::span<const ChoiceText> windowsItems();
-
-// The fixed texts of the fire-key dialog, by language.
-struct FireKeyDialogTexts {
-    ChoiceText speedLabel, countLabel, notesHeading, speedNote, countNote;
-};
-const FireKeyDialogTexts& fireKeyDialogTexts();
-// OK and Cancel of every choice dialog.
-const ChoiceText& okText();
-const ChoiceText& cancelText();
 
 }  // namespace tarvik

@@ -1,0 +1,43 @@
+// Application-wide key capture: sees every key press and release of the program before the
+// focused widget does, names the physical key and hands it to a listener that may swallow it.
+#pragma once
+
+#include <QObject>
+
+#include <cstdint>
+#include <functional>
+#include <string_view>
+
+class QKeyEvent;
+
+namespace tarvik::ui {
+
+struct KeyStroke {
+    std::string_view name;  // English key name ("Ctrl", "Num 1"); "" when the key has none
+    bool press = false;     // false: release
+    bool autoRepeat = false;
+    std::uint32_t keycode = 0;  // X11 / Wayland keycode, evdev code + 8
+};
+
+// The name a key event carries, from its native scan code.
+KeyStroke keyStrokeOf(const QKeyEvent& event);
+
+// Lives as long as its owner listens (a capture dialog while open, the macro recorder while
+// recording), like a keyboard hook installed for that time. The listener returns true to
+// swallow the event, so it never reaches its widget.
+class KeyCapture : public QObject {
+public:
+    using Listener = std::function<bool(const KeyStroke&)>;
+    explicit KeyCapture(Listener listener);
+    ~KeyCapture() override;
+    KeyCapture(const KeyCapture&) = delete;
+    KeyCapture& operator=(const KeyCapture&) = delete;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    Listener listener_;
+};
+
+}  // namespace tarvik::ui
