@@ -16,14 +16,10 @@
 #include "app/AppData.h"
 #include "app/AppOptions.h"
 #include "app/CPellorDlg.h"
+#include "app/DeviceStack.h"
 #include "app/CSkinsDialog.h"
 #include "app/LinkSession.h"
-#include "app/SimulatedMonitor.h"
-#include "device/WireLog.h"
-#include "platform/linux/HidrawBackend.h"
 #include "platform/linux/InstanceLock.h"
-#include "platform/linux/SystemClock.h"
-#include "platform/linux/UdevMonitor.h"
 #include "platform/qt/QtColourChooser.h"
 #include "platform/qt/QtDesktopNotifier.h"
 #include "platform/qt/QtMessageBox.h"
@@ -108,41 +104,14 @@ int CPellorApp::run(int argc, char** argv) {
     AppData data(paths, skinsFolder(exe));
 
     // The mouse: hidraw and udev, or the simulated firmware with its own change notices.
-    platform::SystemClock systemClock;
-    std::unique_ptr<platform::HidBackend> realBackend;
-    std::unique_ptr<platform::DeviceMonitor> monitor;
-    simulator::SimulatorBackend* simulated = nullptr;
-    if (options.simulateSensor) {
-        auto sim = std::make_unique<simulator::SimulatorBackend>();
-        sim->mouse().state().sensorSettings[0] = static_cast<std::uint8_t>(*options.simulateSensor);
-        simulated = sim.get();
-        realBackend = std::move(sim);
-        monitor = std::make_unique<SimulatedMonitor>();
-    } else {
-        realBackend = std::make_unique<platform::HidrawBackend>();
-        monitor = std::make_unique<platform::UdevMonitor>();
+    DeviceStack stack(options.simulateSensor);
+    if (std::string error; options.wireLog && !stack.logWireTo(*options.wireLog, &error)) {
+        std::cerr << "tarvik: " << error << '\n';
+        return 2;
     }
-    platform::HidBackend* backend = realBackend.get();
-    platform::Clock* clock = &systemClock;
-    std::ofstream wireFile;
-    std::unique_ptr<WireLog> wireLog;
-    std::unique_ptr<platform::HidBackend> loggedBackend;
-    std::unique_ptr<platform::Clock> loggedClock;
-    if (options.wireLog) {
-        wireFile.open(*options.wireLog);
-        if (!wireFile) {
-            std::cerr << "tarvik: cannot write the wire log " << options.wireLog->string()
-                      << ": check the folder exists and is writable\n";
-            return 2;
-        }
-        wireLog = std::make_unique<WireLog>(wireFile);
-        loggedBackend = wireLog->wrap(*backend);
-        loggedClock = wireLog->wrap(*clock);
-        backend = loggedBackend.get();
-        clock = loggedClock.get();
-    }
-    LinkSession session(*backend, monitor.get(), *clock);
-    if (wireLog) wireLog->watch(session.link());
+    simulator::SimulatorBackend* simulated = stack.simulated();
+    LinkSession session(stack.backend(), stack.monitor(), stack.clock());
+    stack.watch(session.link());
 
     platform::InstanceLock instance;
     platform::QtTray tray(appIcon(exe));

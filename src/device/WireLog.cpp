@@ -104,17 +104,17 @@ void WireLog::watch(DeviceLink& link) {
 
 void WireLog::report(std::string_view kind, std::span<const std::uint8_t> bytes) {
     std::lock_guard lock(mutex_);
-    out_ << kind << ' ' << hex(bytes) << '\n';
+    out_ << kind << ' ' << hex(bytes) << std::endl;  // flushed: a crash keeps every line written so far
 }
 
 void WireLog::pause(unsigned ms) {
     std::lock_guard lock(mutex_);
-    out_ << "PAUSE " << ms << '\n';
+    out_ << "PAUSE " << ms << std::endl;
 }
 
 void WireLog::key(const std::array<std::uint8_t, 8>& k) {
     std::lock_guard lock(mutex_);
-    out_ << "KEY " << hex(std::span(k).subspan(1, 6)) << '\n';
+    out_ << "KEY " << hex(std::span(k).subspan(1, 6)) << std::endl;
 }
 
 }  // namespace tarvik

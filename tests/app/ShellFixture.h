@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QApplication>
+
+#include "support/qt/QtTestApp.h"
 #include <QImage>
 
 #include <unistd.h>
@@ -23,13 +25,6 @@
 
 namespace tarvik::test {
 
-inline QApplication& qtApp() {
-    static int argc = 1;
-    static char name[] = "tarvik-test";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
 
 using StepLog = std::vector<std::string>;
 
