@@ -12,6 +12,7 @@ namespace {
 
 // The names the key filter gives the two Ctrl keys.
 constexpr std::array<std::string_view, 2> kCtrlKeyNames = {"Ctrl", "Right Ctrl"};
+constexpr std::string_view kBreakKeyName = "Pause";
 
 bool isCtrl(std::string_view name) { return std::ranges::find(kCtrlKeyNames, name) != kCtrlKeyNames.end(); }
 
@@ -63,6 +64,10 @@ std::vector<std::string> MacroRecorder::linesOfTakenKey(KeyTransition transition
         return {pressLine(currentKeyName_)};
     }
     return {delayLine(kDefaultPauseMs), pressLine(currentKeyName_)};
+}
+
+bool isStopKeystroke(std::string_view keyName, KeyTransition transition, bool ctrlHeld) {
+    return ctrlHeld && transition == KeyTransition::Press && keyName == kBreakKeyName;
 }
 
 bool removeHeldCtrlPress(std::vector<std::string>& lines) {

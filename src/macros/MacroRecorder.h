@@ -36,6 +36,10 @@ private:
     std::string lastKeyName_;
 };
 
+// Ctrl+Break: the key filter names the Pause/Break key "Pause"; pressed with Ctrl held, it
+// stops the recording instead of being recorded.
+bool isStopKeystroke(std::string_view keyName, KeyTransition transition, bool ctrlHeld);
+
 // Ctrl+Break reaches the recorder as a Ctrl press first. Removes from the recorded lines the
 // last press of a Ctrl key that no release follows, with the pause recorded beside it, so
 // the macro does not end holding Ctrl. Returns whether a line was removed.

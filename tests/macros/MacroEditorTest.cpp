@@ -166,6 +166,9 @@ TEST_F(MacroEditorTest, CtrlBreakDropsTheCtrlPressAndStops) {
         EXPECT_FALSE(editor.recorder().recordingActive());
         EXPECT_EQ(messages.shown, (Shown{{"Stop Recording", ""}}));
     }
+    EXPECT_TRUE(isStopKeystroke("Pause", Dn, true));
+    EXPECT_FALSE(isStopKeystroke("Pause", Dn, false));
+    EXPECT_FALSE(isStopKeystroke("Pause", Up, true));
     messages.shown.clear();
     editor.StopKey();  // not recording: Ctrl+Break is an ordinary key
     EXPECT_TRUE(messages.shown.empty());
