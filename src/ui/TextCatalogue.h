@@ -26,7 +26,12 @@ struct TextRow3 {
 };
 
 // Row 52, the same in every language.
-inline constexpr std::string_view kMakerWebAddress = "https://tarvik.example";
+// The web link opens Tarvik's own help page, the README the package installs; the build
+// passes its installed location.
+#ifndef TARVIK_HELP_PAGE
+#define TARVIK_HELP_PAGE "file:///usr/share/doc/tarvik/README.md"
+#endif
+inline constexpr std::string_view kMakerWebAddress = TARVIK_HELP_PAGE;
 
 constexpr std::size_t kCatalogueRows = 91;
 
