@@ -72,7 +72,7 @@ std::unique_ptr<GSettingsPointerSettings> GSettingsPointerSettings::create() {
     }
     SettingsPtr settings(g_settings_new_full(schema.get(), nullptr, nullptr));
     auto impl = std::make_unique<Impl>(Impl{std::move(schema), std::move(settings)});
-    return std::unique_ptr<GSettingsPointerSettings>(new GSettingsPointerSettings(std::move(impl)));
+    return std::make_unique<GSettingsPointerSettings>(std::move(impl));
 }
 
 GSettingsPointerSettings::GSettingsPointerSettings(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}

@@ -30,9 +30,11 @@ public:
     PointerRead<unsigned> getDoubleClickTime() override;
     PointerResult setDoubleClickTime(unsigned milliseconds) override;
 
-private:
     struct Impl;
+    // Only create() can name Impl, so only it constructs.
     explicit GSettingsPointerSettings(std::unique_ptr<Impl> impl);
+
+private:
     std::unique_ptr<Impl> impl_;
 };
 
