@@ -31,7 +31,7 @@ public:
     PointerResult setDoubleClickTime(unsigned milliseconds) override;
 
     struct Impl;
-    // Only create() can name Impl, so only it constructs.
+    // Impl is complete only in the .cpp file, so in practice only create() builds one.
     explicit GSettingsPointerSettings(std::unique_ptr<Impl> impl);
 
 private:
