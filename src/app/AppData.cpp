@@ -36,6 +36,14 @@ void AppData::saveSkinChoice(const SkinChoice& choice) {
                       "Warning");
 }
 
+void AppData::saveCaptions(const Captions& captions) {
+    settings_.captions = captions;
+    if (std::error_code ec = SaveCaptions(paths_.strIni, catalogue_.captionSection(), captions))
+        sink_->message("Could not save the button captions to " + paths_.strIni.string() + ": " + ec.message() +
+                          ". Check that the folder is writable.",
+                      "Warning");
+}
+
 std::string AppData::text(int catalogueRow) const { return std::string(catalogue_.text(catalogueRow)); }
 
 LanguageFonts AppData::fonts() const { return languageFonts(catalogue_.language()); }

@@ -30,10 +30,12 @@ public:
     std::filesystem::path skinsRoot() const override { return skinsRoot_; }
     std::filesystem::path skinFolder(const std::string& name) const override;
     LanguageId language() const override { return catalogue_.language(); }
+    Captions captions() const override { return settings_.captions; }
+    void saveCaptions(const Captions& captions) override;
+    bool firstRun() const override { return config_.firstRunFlag == 0; }
 
     const DataPaths& paths() const { return paths_; }
     const ConfigFile& configFile() const { return config_; }
-    const Captions& captions() const { return settings_.captions; }
 
 private:
     DataPaths paths_;

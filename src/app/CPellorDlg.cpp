@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QSocketNotifier>
 
+#include "app/BasicPage.h"
 #include "performance/DpiTables.h"
 #include "ui/SkinLayout.h"
 
@@ -38,6 +39,15 @@ CPellorDlg::CPellorDlg(ShellServices services, RecordPair& records)
     resize(layout::kMainWindow.width, layout::kMainWindow.height);
     canvas_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
     canvas_.fill(Qt::black);
+    pages_[static_cast<int>(PageState::Basic)] = std::make_unique<BasicPage>(BasicPageServices{
+        this, records_.current, captions_, s_.data, s_.device, s_.messages, s_.colours,
+        [this]() -> ParameterDialogs& { return *dialogs_; },
+        [this](const std::function<void(QPainter&)>& draw) { paintOnCanvas(draw); }});
+}
+
+void CPellorDlg::paintOnCanvas(const std::function<void(QPainter&)>& draw) {
+    ui::CMemDC dc(canvas_, this, &canvasCopies_);
+    draw(dc.painter());
 }
 
 CPellorDlg::~CPellorDlg() { teardown(); }
@@ -68,6 +78,7 @@ CPellorDlg::InitResult CPellorDlg::OnInitDialog() {
     s_.data.loadLanguage();
     s_.tray.setMenuText(text(66));
     skinChoice_ = s_.data.loadInterfaceSettings();
+    captions_ = s_.data.captions();
     // 12-13. the skin: background, window size, shared drawing state
     loadSkin();
     // 14. fonts
@@ -123,6 +134,11 @@ void CPellorDlg::buildPage(PageState page) {
     if (ShellPage* old = pages_[static_cast<int>(previous)].get()) old->destroyControls();
     if (page == PageState::Basic && !initialSyncDone_) {
         s_.device.syncSensorSettings();
+        // A first run starts from the default captions, in the interface language.
+        if (s_.data.firstRun()) {
+            captions_ = defaultCaptions(TextCatalogue(s_.data.language()));
+            s_.data.saveCaptions(captions_);
+        }
         initialSyncDone_ = true;
     }
     drawPage();
@@ -183,6 +199,8 @@ void CPellorDlg::runRegion(TitleBarRegion region) {
 
 void CPellorDlg::applyAndCommit() {
     s_.device.applySettings(records_.current);
+    // The captions are saved after "config.bin", as the last step of every apply.
+    s_.data.saveCaptions(captions_);
     records_.commit();
     if (s_.applyPointerSettings) s_.applyPointerSettings(records_.current);
 }
@@ -240,7 +258,11 @@ void CPellorDlg::trayClicked() {
     if (pageReloadPending_) {
         pageReloadPending_ = false;
         const PageState shown = pageState_ == PageState::None ? PageState::Basic : pageState_;
-        if (shown == PageState::Basic) s_.data.reloadInterfaceSettings();
+        if (shown == PageState::Basic) {
+            // Cancel kept the edited captions in memory; they fall back to those last saved.
+            s_.data.reloadInterfaceSettings();
+            captions_ = s_.data.captions();
+        }
         pageState_ = shown == PageState::Basic ? PageState::Advanced : PageState::Basic;
         buildPage(shown);
     } else if (!initialSyncDone_) {
@@ -287,18 +309,22 @@ void CPellorDlg::mouseMoveEvent(QMouseEvent* event) {
         return;
     }
     const QPoint point = event->position().toPoint();
-    if (!hover_.needsRedraw(point.x(), point.y())) return;
+    trackHover(point.x(), point.y());
+}
+
+void CPellorDlg::trackHover(int x, int y) {
+    ShellPage* page = pages_[static_cast<int>(pageState_)].get();
+    const bool pageChanges = page && page->hoverChanges(x, y);
+    if (!hover_.needsRedraw(x, y) && !pageChanges) return;
     ui::CMemDC dc(canvas_, this, &canvasCopies_);
-    dc.limitCopyTo(hover_.track(point.x(), point.y(), dc.painter(), skin_));
+    QRect changed = hover_.track(x, y, dc.painter(), skin_);
+    if (pageChanges) changed |= page->hover(x, y, dc.painter(), skin_);
+    dc.limitCopyTo(changed);
 }
 
 void CPellorDlg::mouseReleaseEvent(QMouseEvent*) { dragOffset_.reset(); }
 
-void CPellorDlg::leaveEvent(QEvent*) {
-    if (!hover_.needsRedraw(-1, -1)) return;
-    ui::CMemDC dc(canvas_, this, &canvasCopies_);
-    dc.limitCopyTo(hover_.track(-1, -1, dc.painter(), skin_));
-}
+void CPellorDlg::leaveEvent(QEvent*) { trackHover(-1, -1); }
 
 void CPellorDlg::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();

@@ -14,6 +14,9 @@
 #include "app/NoticeBridge.h"
 #include "app/Notices.h"
 #include "app/ShellData.h"
+#include "app/ShellPage.h"
+#include "buttons/ParameterDialogs.h"
+#include "settings/InterfaceSettings.h"
 #include "app/TitleBar.h"
 #include "platform/ColourChooser.h"
 #include "platform/DesktopNotifier.h"
@@ -43,16 +46,6 @@ struct ShellServices {
     std::function<void(int code)> exitProcess;
     // Applies the pointer settings of the record to the desktop after OK/Apply.
     std::function<void(const ConfigRecord& record)> applyPointerSettings;
-};
-
-// What a page adds to the page image; the pages of later work plug in here.
-class ShellPage {
-public:
-    virtual ~ShellPage() = default;
-    virtual void build(QPainter& painter, ui::SkinState& skin) = 0;
-    virtual void destroyControls() = 0;
-    // A click outside the window's own regions; true when the page took it.
-    virtual bool click(int x, int y) = 0;
 };
 
 enum class PageState { None = 0, Basic = 1, Advanced = 2 };
@@ -88,6 +81,13 @@ public:
     ui::SkinState& skin() { return skin_; }
     const SkinChoice& skinChoice() const { return skinChoice_; }
     void setPage(PageState page, std::unique_ptr<ShellPage> content);
+    ShellPage* page(PageState page) const { return pages_[static_cast<int>(page)].get(); }
+    // The 24 button captions the Basic page shows and edits; saved with every apply.
+    const Captions& captions() const { return captions_; }
+    // The dialogs the button lists open; none (every dialog cancelled) until set.
+    void setParameterDialogs(ParameterDialogs* dialogs) { dialogs_ = dialogs ? dialogs : &noDialogs_; }
+    // Draws on the canvas and copies it to the screen (page edits after the build).
+    void paintOnCanvas(const std::function<void(QPainter&)>& draw);
     // Replaces the skins dialog (tests): returns the choice, or nullopt for Cancel.
     std::function<std::optional<SkinChoice>(const SkinChoice& current)> runSkinsDialog;
 
@@ -115,6 +115,7 @@ private:
     void startHotplug();
     void setUpHoverButtons();
     void showAgain();
+    void trackHover(int x, int y);
 
     ShellServices s_;
     RecordPair& records_;
@@ -130,6 +131,9 @@ private:
     bool hasTray_ = true;
     bool tornDown_ = false;
     std::unique_ptr<ShellPage> pages_[3];
+    Captions captions_;
+    NoParameterDialogs noDialogs_;
+    ParameterDialogs* dialogs_ = &noDialogs_;
     std::unique_ptr<QSocketNotifier> hotplug_;
     std::optional<QPoint> dragOffset_;
 };

@@ -8,6 +8,7 @@
 #include "platform/ColourChooser.h"
 #include "platform/UserSink.h"
 #include "settings/ConfigRecord.h"
+#include "settings/InterfaceSettings.h"
 #include "ui/Fonts.h"
 
 namespace tarvik {
@@ -39,6 +40,12 @@ public:
     // else the default skin, else the root itself.
     virtual std::filesystem::path skinFolder(const std::string& name) const = 0;
     virtual LanguageId language() const = 0;
+    // The 24 button captions of the last loadInterfaceSettings or reload.
+    virtual Captions captions() const { return {}; }
+    // Writes the 24 captions to the caption section of the interface language.
+    virtual void saveCaptions(const Captions& /*captions*/) {}
+    // True while "config.bin" has never been saved by an apply (its first-run flag is 0).
+    virtual bool firstRun() const { return false; }
 };
 
 }  // namespace tarvik
