@@ -9,6 +9,8 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include <algorithm>
+
 #include "ui/Fonts.h"
 #include "ui/TextCatalogue.h"
 
@@ -179,7 +181,11 @@ bool ChooserBox::click(int x, int y) {
 void ChooserBox::open() {
     // A fresh list each time, filled from the source as it stands now.
     filled_ = entries_();
-    drop_ = std::make_unique<DropDownBox>(dialog_, click_, listRect_, filled_);
+    // A list reaching past the dialog's bottom edge would hide its last entries with no
+    // scroll bar to reach them: it ends at the edge and scrolls instead.
+    ClientRect place = listRect_;
+    place.bottom = std::min(place.bottom, dialog_->height());
+    drop_ = std::make_unique<DropDownBox>(dialog_, click_, place, filled_);
     drop_->setChoice(-1);
     drop_->onChosen = [this](int index) {
         if (index >= 0 && static_cast<std::size_t>(index) < filled_.size()) {
