@@ -341,6 +341,10 @@ std::vector<std::string> scanSectionNames(const std::vector<std::string>& names)
 }
 
 std::error_code readProfileFile(const std::filesystem::path& path, ProfileDocument& document) {
+    // A folder in the file's place opens but fails on the first read, which the stream
+    // reports by throwing: refuse it up front like any file that cannot be read.
+    std::error_code kind;
+    if (std::filesystem::is_directory(path, kind)) return std::make_error_code(std::errc::is_a_directory);
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         std::error_code ec;

@@ -268,6 +268,10 @@ TEST_F(ProfileFileTest, AFailedWriteReportsAndLeavesTheFile) {
         ::chmod(file.c_str(), 0600);
         EXPECT_EQ(fileText(file), "[Skins]\nLan=CHT\n");
     }
+    // A folder where the file should be reads as unreadable, never as a crash.
+    std::filesystem::create_directory(folder / "record.ini");
+    EXPECT_EQ(readProfileString(folder / "record.ini", "Jump", "ItemCount"), "");
+    EXPECT_TRUE(writeProfileString(folder / "record.ini", "Jump", "ItemCount", "1"));
 }
 
 }  // namespace
