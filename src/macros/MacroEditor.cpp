@@ -47,7 +47,7 @@ bool allDigits(std::string_view text) {
 
 // The dialog's digits as typed when they are a plain number of that value; anything else
 // (an empty or stray text) is written from the value, so the line stays one "%d ms" line.
-std::string delayLineOf(const DelayEntry& entry) {
+std::string delayLineOf(const EnteredDelay& entry) {
     const bool typed = allDigits(entry.digits) && leadingInteger(entry.digits) == entry.value;
     return delayLineFromEntry(entry.value, typed ? entry.digits : std::to_string(entry.value));
 }

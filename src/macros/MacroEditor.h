@@ -24,12 +24,12 @@ constexpr std::size_t kMacroNameMaxChars = 20;
 constexpr std::size_t kMacroListMax = 12;
 
 // What the delay dialog returns on OK: the value of its field and the digits as typed.
-struct DelayEntry {
+struct EnteredDelay {
     int value = 0;
     std::string digits;
 };
 // Runs the delay dialog; nullopt on Cancel.
-using AskDelay = std::function<std::optional<DelayEntry>()>;
+using AskDelay = std::function<std::optional<EnteredDelay>()>;
 
 class MacroEditor {
 public:

@@ -228,15 +228,15 @@ TEST_F(MacroEditorTest, ClickIntoAnEmptyListWithNoMacroSelectedInsertsNothing) {
 TEST_F(MacroEditorTest, EditDelayTakesTheDialogsResult) {
     struct Case {
         const char* what;
-        std::optional<DelayEntry> entry;
+        std::optional<EnteredDelay> entry;
         std::string line;
     };
     const Case cases[] = {
-        {"below the range", DelayEntry{5, "5"}, "20 ms"},
-        {"above the range", DelayEntry{12000, "12000"}, "10000 ms"},
-        {"digits as typed", DelayEntry{150, "0150"}, "0150 ms"},
-        {"empty field", DelayEntry{0, ""}, "20 ms"},
-        {"digits that are not the value", DelayEntry{150, "15\n0"}, "150 ms"},
+        {"below the range", EnteredDelay{5, "5"}, "20 ms"},
+        {"above the range", EnteredDelay{12000, "12000"}, "10000 ms"},
+        {"digits as typed", EnteredDelay{150, "0150"}, "0150 ms"},
+        {"empty field", EnteredDelay{0, ""}, "20 ms"},
+        {"digits that are not the value", EnteredDelay{150, "15\n0"}, "150 ms"},
         {"cancel", std::nullopt, "50 ms"},
     };
     ASSERT_FALSE(SaveMacroLines(recordIni, "M", Lines{"A   Dn", "50 ms", "A   Up"}));
@@ -247,10 +247,10 @@ TEST_F(MacroEditorTest, EditDelayTakesTheDialogsResult) {
         editor.EditDelay([&] { return c.entry; });
         EXPECT_EQ(editor.eventLines(), (Lines{"A   Dn", c.line, "A   Up"}));
         EXPECT_EQ(editor.selectedLine(), 1u);
-        editor.EditDelay([] { return DelayEntry{50, "50"}; });
+        editor.EditDelay([] { return EnteredDelay{50, "50"}; });
     }
     editor.SelectEventLine(0);
-    editor.EditDelay([]() -> std::optional<DelayEntry> {
+    editor.EditDelay([]() -> std::optional<EnteredDelay> {
         ADD_FAILURE() << "the dialog opened over an event line";
         return std::nullopt;
     });
