@@ -13,6 +13,8 @@
 #include <sys/signalfd.h>
 #include <unistd.h>
 
+#include "app/AdvancedDelayPrompt.h"
+#include "app/AdvancedPage.h"
 #include "app/AppData.h"
 #include "app/AppOptions.h"
 #include "app/CPellorDlg.h"
@@ -20,6 +22,7 @@
 #include "app/CSkinsDialog.h"
 #include "app/LinkSession.h"
 #include "platform/linux/InstanceLock.h"
+#include "platform/linux/PointerSettingsSelector.h"
 #include "platform/qt/QtColourChooser.h"
 #include "platform/qt/QtDesktopNotifier.h"
 #include "platform/qt/QtMessageBox.h"
@@ -121,11 +124,23 @@ int CPellorApp::run(int argc, char** argv) {
     platform::QtDesktopNotifier notifier;
     RecordPair records;
 
+    // The desktop's pointer settings: read once into the record, written after OK and Apply.
+    const std::unique_ptr<platform::PointerSettings> desktopPointer =
+        platform::makePointerSettings(platform::processEnvironment());
+    std::optional<PointerSettingsSync> pointerSync;  // speaks through the window, made with it
+    const auto applyPointer = [&](const ConfigRecord&) {
+        // The record itself: a first write reads the desktop into it when the page never showed.
+        if (pointerSync) pointerSync->writePointerSettings(records.current);
+    };
     ShellServices services{instance, tray, messages, colours, urls, notifier, session, data,
-                           debugLine, [](int code) { QApplication::exit(code); }, nullptr};
+                           debugLine, [](int code) { QApplication::exit(code); }, applyPointer};
     CPellorDlg dlg(std::move(services), records);
     messages.setOwner(&dlg);
     colours.setOwner(&dlg);
+    pointerSync.emplace(*desktopPointer, dlg.sink());
+    dlg.setPage(PageState::Advanced,
+                makeAdvancedPage(dlg, records.current, data, messages, *pointerSync, data.paths().recordIni,
+                                 delayDialogPrompt(dlg.skin(), [&data] { return data.language(); }, messages, &dlg)));
     QApplication::setWindowIcon(appIcon(exe));
     session.saveFiles = [&](const ConfigRecord& record) {
         ConfigFile file = data.configFile();

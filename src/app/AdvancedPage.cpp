@@ -1,0 +1,216 @@
+// The Advanced page: pointer sliders and boxes, the labels and buttons of both areas, and the
+// dispatch of clicks to the pointer settings and the macro area.
+#include "app/AdvancedPage.h"
+
+#include "app/CPellorDlg.h"
+#include "ui/SkinLayout.h"
+
+namespace tarvik {
+namespace {
+
+namespace L = layout;
+
+// Controls the desktop lacks are drawn faded into the page art and take no clicks.
+constexpr qreal kUnavailableOpacity = 0.35;
+
+QRect qr(const L::Rect& r) { return {r.left, r.top, r.width(), r.height()}; }
+ClientRect cr(const L::Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
+QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+ui::SegmentedSlider pointerSlider(int i) {
+    const L::Rect first = L::sliderSegment(i, 0);
+    return {first.left, first.top, first.width(), first.height(), L::kSliderPitch, "/slider-light.png",
+            "/slider-dark.png"};
+}
+
+// The whole row of a slider: caption, segments and numbers.
+QRect sliderRow(int i) {
+    const L::Rect caption = L::pointerSliderCaption(i);
+    return QRect(QPoint(caption.left, caption.top), QPoint(caption.right - 1, L::sliderNumber(i, 0).bottom - 1));
+}
+
+QRect boxRow(int i) { return qr(L::pointerBox(i)) | qr(L::pointerBoxLabel(i)); }
+
+constexpr TextRow kSliderCaptions[L::kPointerSliders] = {"Mouse Speed", "Scrolling Speed", "Double-Click Speed"};
+constexpr TextRow kBoxLabels[2] = {"Enhance Pointer Precision", "Scroll One Screen"};
+constexpr int kPointerDefaultRow = 78;  // "Default" of this page (row 10 is the Basic page's)
+
+// Labels of the record column: beside the two recording regions (word-wrapped) and above the
+// fields and the mouse event header (left-aligned).
+constexpr L::Rect kStartRecordingLabel{765, 227, 874, 260};
+constexpr L::Rect kStopRecordingLabel{765, 263, 874, 296};
+constexpr L::Rect kMacroNameLabel{735, 302, 874, 322};
+constexpr L::Rect kLoopTimesLabel{735, 342, 874, 362};
+constexpr L::Rect kMouseEventLabel{735, 382, 874, 402};
+
+}  // namespace
+
+AdvancedPage::AdvancedPage(AdvancedPageServices services)
+    : s_(std::move(services)),
+      macros_(s_.window, s_.recordIni, s_.record, s_.messages, catalogue_, s_.askDelay, s_.paint) {}
+
+AdvancedPage::~AdvancedPage() = default;
+
+void AdvancedPage::build(QPainter& painter, ui::SkinState& skin) {
+    skin_ = &skin;
+    catalogue_ = TextCatalogue(s_.data.language());
+    // The desktop's values replace the record's once per process, on the first showing.
+    if (!s_.pointer.pointerSettingsRead()) s_.pointer.readPointerSettings(s_.record);
+    buttons_ = {};
+    buttons_.add({cr(L::kPointerDefault), "/button-normal.png", "/button-over.png",
+                  qs(catalogue_.text(kPointerDefaultRow))});
+    buttons_.add({cr(L::kMacroNew), "/button-normal.png", "/button-over.png", qs(catalogue_.text("New"))});
+    buttons_.add({cr(L::kMacroDelete), "/button-normal.png", "/button-over.png", qs(catalogue_.text("Delete"))});
+    buttons_.add({cr(L::kMacroConfirm), "/button-normal.png", "/button-over.png", qs(catalogue_.text("Confirm"))});
+    drawPointerArea(painter);
+    drawButtons(painter);
+    macros_.build(painter, skin);
+    built_ = true;
+}
+
+void AdvancedPage::destroyControls() { macros_.destroyControls(); }
+
+// ---- clicks ----
+
+bool AdvancedPage::click(int x, int y) {
+    if (!built_) return false;
+    if (macros_.click(x, y)) return true;
+    return clickPointer(x, y);
+}
+
+bool AdvancedPage::clickPointer(int x, int y) {
+    for (int i = 0; i < L::kPointerSliders; ++i) {
+        const std::optional<int> value = pointerSlider(i).valueAt(x, y);
+        if (!value) continue;
+        if (!sliderAvailable(i)) return true;
+        sliderField(i) = static_cast<Byte>(*value);
+        redraw([this, i](QPainter& p) { drawSlider(p, i); });
+        return true;
+    }
+    for (int i = 0; i < 2; ++i) {
+        if (!L::pointerBox(i).contains(x, y)) continue;
+        if (!boxAvailable(i)) return true;
+        boxField(i) = boxField(i) ? 0 : 1;
+        redraw([this, i](QPainter& p) { drawBox(p, i); });
+        return true;
+    }
+    if (L::kPointerDefault.contains(x, y)) {
+        s_.pointer.restorePointerDefaults(s_.record);
+        redraw([this](QPainter& p) { drawPointerArea(p); });
+        return true;
+    }
+    return false;
+}
+
+bool AdvancedPage::sliderAvailable(int slider) const {
+    const platform::PointerControls c = s_.pointer.controls();
+    switch (static_cast<Slider>(slider)) {
+    case Slider::Speed: return c.pointerSpeed;
+    case Slider::Wheel: return c.wheelScrollLines;
+    case Slider::DoubleClick: return c.doubleClick;
+    }
+    return false;
+}
+
+bool AdvancedPage::boxAvailable(int box) const {
+    const platform::PointerControls c = s_.pointer.controls();
+    return static_cast<Box>(box) == Box::Precision ? c.enhancePointerPrecision : c.scrollOneScreen;
+}
+
+Byte& AdvancedPage::sliderField(int slider) {
+    switch (static_cast<Slider>(slider)) {
+    case Slider::Speed: return s_.record.pointerSpeedLevel;
+    case Slider::Wheel: return s_.record.wheelScrollLines;
+    case Slider::DoubleClick: break;
+    }
+    return s_.record.doubleClickLevel;
+}
+
+Byte& AdvancedPage::boxField(int box) {
+    return static_cast<Box>(box) == Box::Precision ? s_.record.enhancePointerPrecision : s_.record.scrollOneScreen;
+}
+
+// ---- hover ----
+
+bool AdvancedPage::hoverChanges(int x, int y) const { return built_ && buttons_.needsRedraw(x, y); }
+
+QRect AdvancedPage::hover(int x, int y, QPainter& painter, ui::SkinState& skin) {
+    return buttons_.track(x, y, painter, skin);
+}
+
+// ---- drawing ----
+
+void AdvancedPage::redraw(const std::function<void(QPainter&)>& draw) {
+    if (s_.paint) s_.paint(draw);
+}
+
+void AdvancedPage::restoreArt(QPainter& p, const QRect& area) {
+    const QImage* art = skin_->cache.get(skin_->folder / "AdvancedSet2.png");
+    if (!art) return;
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(area.topLeft(), *art, area);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+void AdvancedPage::drawSlider(QPainter& p, int slider) {
+    restoreArt(p, sliderRow(slider));
+    p.save();
+    if (!sliderAvailable(slider)) p.setOpacity(kUnavailableOpacity);
+    p.setFont(skin_->textFont);
+    p.setPen(skin_->textColour);
+    p.drawText(qr(L::pointerSliderCaption(slider)), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+               qs(catalogue_.text(kSliderCaptions[slider])));
+    pointerSlider(slider).draw(p, *skin_, sliderField(slider));
+    for (int k = 0; k < L::kSliderSegments; ++k)
+        p.drawText(qr(L::sliderNumber(slider, k)), Qt::AlignCenter, QString::number(k + 1));
+    p.restore();
+}
+
+void AdvancedPage::drawBox(QPainter& p, int box) {
+    restoreArt(p, boxRow(box));
+    p.save();
+    if (!boxAvailable(box)) p.setOpacity(kUnavailableOpacity);
+    ui::drawTickBox(p, *skin_, cr(L::pointerBox(box)), boxField(box) != 0);
+    p.setFont(skin_->textFont);
+    p.setPen(skin_->textColour);
+    p.drawText(qr(L::pointerBoxLabel(box)), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+               qs(catalogue_.text(kBoxLabels[box])));
+    p.restore();
+}
+
+void AdvancedPage::drawPointerArea(QPainter& p) {
+    for (int i = 0; i < L::kPointerSliders; ++i) drawSlider(p, i);
+    for (int i = 0; i < 2; ++i) drawBox(p, i);
+}
+
+void AdvancedPage::drawButtons(QPainter& p) {
+    buttons_.drawAllNormal(p, *skin_);
+    const QFont& font = skin_->textFont;
+    const QColor& colour = skin_->textColour;
+    const auto centred = [&](const L::Rect& r, TextRow row) { ui::drawCaption(p, cr(r), qs(catalogue_.text(row)), font, colour); };
+    const auto wrapped = [&](const L::Rect& r, TextRow row) { ui::drawLabel(p, cr(r), qs(catalogue_.text(row)), font, colour); };
+    const auto left = [&](const L::Rect& r, TextRow row) {
+        p.setFont(font);
+        p.setPen(colour);
+        p.drawText(qr(r), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, qs(catalogue_.text(row)));
+    };
+    centred(L::kMacroCaption, "Macro Setting");
+    centred(L::kMacroListHeading, "Select Macro");
+    centred(L::kEventListHeading, "Key Press Sequence");
+    centred(L::kRecordHeading, "Record Option");
+    wrapped(kStartRecordingLabel, "Start Recording");
+    wrapped(kStopRecordingLabel, "Stop Recording");
+    left(kMacroNameLabel, "Macro Name");
+    left(kLoopTimesLabel, "Loop Times");
+    left(kMouseEventLabel, "Insert A Mouse Event");
+}
+
+std::unique_ptr<AdvancedPage> makeAdvancedPage(CPellorDlg& window, ConfigRecord& record, const ShellData& data,
+                                               platform::MessageBox& messages, PointerSettingsSync& pointer,
+                                               std::filesystem::path recordIni, AskDelay askDelay) {
+    return std::make_unique<AdvancedPage>(AdvancedPageServices{
+        &window, record, data, messages, pointer, std::move(recordIni), std::move(askDelay),
+        [&window](const std::function<void(QPainter&)>& draw) { window.paintOnCanvas(draw); }});
+}
+
+}  // namespace tarvik
