@@ -2,6 +2,8 @@
 // way the window system sends them: to the dialog's window, with the key's native keycode.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QCoreApplication>
 #include <QImage>
 #include <QKeyEvent>

@@ -16,6 +16,7 @@ namespace {
 constexpr ClientRect kChosenDisplay{49, 69, 117, 85};
 constexpr ClientRect kList{49, 87, 132, 257};
 constexpr int kNotesPadding = 8;
+constexpr int kNotesAccent = 6;  // the art's accent bar at the panel's left edge
 
 std::vector<QString> fireEntries() {
     std::vector<QString> entries;
@@ -67,7 +68,7 @@ void CFireKeyDialog::drawTexts() {
                           ui::qText(text(DialogText::FireSpeedNote)) + "\n" +
                           ui::qText(text(DialogText::FireCountNote));
     const QRect area = ui::toQRect(ui::clientRect(layout::kFireNotes))
-                           .adjusted(kNotesPadding, kNotesPadding, -kNotesPadding, -kNotesPadding);
+                           .adjusted(kNotesPadding + kNotesAccent, kNotesPadding, -kNotesPadding, -kNotesPadding);
     painter.setFont(textFont());
     painter.setPen(Qt::white);
     painter.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, notes);

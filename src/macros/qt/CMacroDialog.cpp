@@ -1,6 +1,7 @@
 // The macro dialog, drawn from "/macro-key.png".
 #include "macros/qt/CMacroDialog.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 #include "macros/MacroStore.h"
@@ -14,6 +15,21 @@ constexpr ClientRect kList{42, 146, 151, 286};
 constexpr DialogText kRepeatTexts[] = {DialogText::RepeatUntilCountOrKey, DialogText::RepeatUntilKey,
                                        DialogText::RepeatWhileHeld};
 constexpr int kModes = 3;
+// The texts' rectangles reach past the art's boxes (which end at x 367) and the dialog's own
+// edge; they are drawn inside the boxes, beside their tick, so no word is cut off.
+constexpr int kRepeatTextRight = 362;
+constexpr int kRepeatTextIndent = 4;
+constexpr int kRepeatTextSlack = 2;  // the boxes are 2 px taller than the rectangles each way
+constexpr int kSmallestPixelSize = 9;
+
+// The dialog font, made smaller until the wrapped text fits its box: the English modes take
+// three lines where two were planned.
+QFont fittingFont(QFont font, const QRect& rect, const QString& text, int flags) {
+    while (font.pixelSize() > kSmallestPixelSize &&
+           QFontMetrics(font).boundingRect(rect, flags, text).height() > rect.height())
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
 
 }  // namespace
 
@@ -24,8 +40,7 @@ CMacroDialog::CMacroDialog(ui::DialogSkin setup, std::filesystem::path recordIni
     {
         const auto dc = drawScope();
         drawWhiteCaption(dc->painter(), layout::kMacroPrompt, dialogText(DialogText::MacroPrompt, language()));
-        for (int i = 0; i < kModes; ++i)
-            drawWhiteLabel(dc->painter(), layout::macroRepeatText(i), dialogText(kRepeatTexts[i], language()));
+        for (int i = 0; i < kModes; ++i) drawRepeatText(dc->painter(), i);
         drawTicks(dc->painter());
     }
     chooser_ = &addChooser(kNameBox, ui::clientRect(layout::kChoiceBox), kList, [this] {
@@ -44,6 +59,17 @@ CMacroDialog::~CMacroDialog() = default;
 std::optional<MacroChoice> CMacroDialog::confirmedChoice() const {
     if (!confirmed()) return std::nullopt;
     return choice_;
+}
+
+void CMacroDialog::drawRepeatText(QPainter& painter, int mode) {
+    const layout::Rect place = layout::macroRepeatText(mode);
+    const QRect rect(QPoint(place.left + kRepeatTextIndent, place.top - kRepeatTextSlack),
+                     QPoint(kRepeatTextRight - 1, place.bottom + kRepeatTextSlack - 1));
+    const QString text = ui::qText(dialogText(kRepeatTexts[mode], language()));
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
+    painter.setFont(fittingFont(textFont(), rect, text, flags));
+    painter.setPen(Qt::white);
+    painter.drawText(rect, flags, text);
 }
 
 void CMacroDialog::drawTicks(QPainter& painter) {

@@ -30,6 +30,7 @@ protected:
     void regionClicked(int x, int y) override;
 
 private:
+    void drawRepeatText(QPainter& painter, int mode);
     void drawTicks(QPainter& painter);
 
     std::filesystem::path recordIni_;

@@ -97,10 +97,6 @@ void SkinnedDialog::drawWhiteCaption(QPainter& painter, layout::Rect rect, std::
     drawCaption(painter, clientRect(rect), qText(text), font_, Qt::white);
 }
 
-void SkinnedDialog::drawWhiteLabel(QPainter& painter, layout::Rect rect, std::string_view text) {
-    drawLabel(painter, clientRect(rect), qText(text), font_, Qt::white);
-}
-
 ChooserBox& SkinnedDialog::addChooser(ClientRect display, ClientRect clickRegion, ClientRect list,
                                       std::function<std::vector<QString>()> entries) {
     choosers_.push_back(std::make_unique<ChooserBox>(this, display, clickRegion, list, std::move(entries)));
@@ -197,6 +193,10 @@ void ChooserBox::open() {
     };
     drop_->toggle();
     drop_->list()->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    // The list is as narrow as the art's box: long entries end in "..." rather than taking a
+    // line of the few the list shows for a horizontal scroll bar.
+    drop_->list()->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    drop_->list()->setTextElideMode(Qt::ElideRight);
     if (onOpenChanged) onOpenChanged(true);
 }
 
@@ -210,8 +210,14 @@ void ChooserBox::scroll(int notches) {
     if (QListWidget* l = list()) l->verticalScrollBar()->setValue(l->verticalScrollBar()->value() - 3 * notches);
 }
 
-void ChooserBox::show(const QString& text) { display_->setText(text); }
+void ChooserBox::show(const QString& text) {
+    // "Multimedia Player" is wider than the box: cut it visibly instead of at both edges.
+    text_ = text;
+    const int room = display_->contentsRect().width() - 2;
+    display_->setText(display_->fontMetrics().elidedText(text, Qt::ElideRight, room));
+    display_->setToolTip(text);
+}
 
-QString ChooserBox::shown() const { return display_->text(); }
+QString ChooserBox::shown() const { return text_; }
 
 }  // namespace tarvik::ui

@@ -73,7 +73,6 @@ protected:
     // A skin image at (x, y); a missing one is reported once per dialog.
     void drawImage(QPainter& painter, std::string_view name, int x, int y);
     void drawWhiteCaption(QPainter& painter, layout::Rect rect, std::string_view text);
-    void drawWhiteLabel(QPainter& painter, layout::Rect rect, std::string_view text);
     SkinState& skin() { return skin_; }
     platform::MessageBox& messages() { return messages_; }
     const QFont& textFont() const { return font_; }
@@ -117,6 +116,7 @@ public:
     void close();
     // The mouse wheel over the dialog: three lines per notch, up for a positive turn.
     void scroll(int notches);
+    // The name box shows `text` (shortened to fit); shown() is the whole text.
     void show(const QString& text);
     QString shown() const;
     QListWidget* list() const { return drop_ ? drop_->list() : nullptr; }
@@ -131,6 +131,7 @@ private:
     ClientRect click_, listRect_;
     std::function<std::vector<QString>()> entries_;
     std::vector<QString> filled_;
+    QString text_;
     std::unique_ptr<QLabel> display_;
     std::unique_ptr<DropDownBox> drop_;
 };
