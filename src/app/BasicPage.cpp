@@ -191,6 +191,7 @@ std::unique_ptr<QListWidget> BasicPage::makeList(const QRect& place, const std::
     list->setCurrentRow(-1);  // no item selected until the pointer is over one
     list->show();
     list->raise();
+    list->doItemsLayout();  // item places are known at once, not at the next paint
     return list;
 }
 
