@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include <chrono>
+#include <cstdlib>
 #include <iostream>
 
 #include "BenchShell.h"
@@ -39,6 +40,7 @@ double hoverMs(bool decodeEveryDraw, int rounds, QImage& canvas, QImage& screen)
 }  // namespace
 
 int main(int argc, char** argv) {
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);  // headless unless a display is asked for
     QApplication app(argc, argv);
     QImage background(bench::kShare.string().append("/Skins/Carbon/main.png").c_str());
     QImage cached = background.convertToFormat(QImage::Format_ARGB32_Premultiplied), decoded = cached;

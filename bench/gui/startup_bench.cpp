@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <sys/wait.h>
@@ -79,13 +80,19 @@ std::pair<double, long> runOnce(const char* self, const char* mode) {
     const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
     long kb = 0;
     double childMs = 0;
-    if (n > 0) std::sscanf(buffer, "%lf %ld", &childMs, &kb);
+    if (n <= 0 || std::sscanf(buffer, "%lf %ld", &childMs, &kb) != 2) {
+        std::cerr << "startup_bench: the " << mode << " child did not paint (no display?)\n";
+        std::exit(1);
+    }
     return {ms, kb};
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Headless unless a display is asked for; a child that cannot open its window would
+    // otherwise be timed as if it had painted.
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     if (argc == 2) return child(argv[1], Clock::now());
     const int runs = 7;
     auto median = [](std::vector<double> v) {
