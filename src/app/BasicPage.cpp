@@ -215,7 +215,11 @@ void BasicPage::buttonItemEntered(QListWidgetItem* item) {
     const QRect itemRect = buttonList_->visualItemRect(item);
     const QPoint corner = buttonList_->viewport()->mapTo(s_.window, itemRect.topRight() + QPoint(1, 0));
     std::vector<std::string> actions(kDpiActionTexts.begin(), kDpiActionTexts.end());
-    dpiSubList_ = makeList({corner, kDpiSubListSize}, actions);
+    // 60 pixels fit the texts in the fonts the list was drawn for; wider fonts widen it.
+    QSize size = kDpiSubListSize;
+    const QFontMetrics metrics(buttonList_->font());
+    for (const std::string& action : actions) size.setWidth(std::max(size.width(), metrics.horizontalAdvance(qs(action)) + 12));
+    dpiSubList_ = makeList({corner, size}, actions);
     dpiSubList_->setMouseTracking(true);
     QObject::connect(dpiSubList_.get(), &QListWidget::itemEntered, dpiSubList_.get(),
                      [this](QListWidgetItem* entered) { dpiSubList_->setCurrentItem(entered); });

@@ -1,4 +1,5 @@
-// Draws the main window's pages and the skins dialog of every skin with the real program
+// Draws the main window's pages (the Basic page in several states and two languages) and the
+// skins dialog of every skin with the real program
 // pieces (data files, simulated mouse, skins) offscreen and saves them as PNG files.
 // Usage: tarvik_screenshots SKINS_DIR FACTORY_CONFIG OUT_DIR
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <iostream>
 
 #include "app/AppData.h"
+#include "app/BasicPage.h"
 #include "app/CPellorDlg.h"
 #include "app/CSkinsDialog.h"
 #include "app/LinkSession.h"
@@ -19,6 +21,7 @@
 #include "platform/fake/FakeTray.h"
 #include "platform/fake/FakeUrlOpener.h"
 #include "simulator/SimulatorBackend.h"
+#include "ui/SkinLayout.h"
 
 namespace {
 
@@ -72,6 +75,65 @@ bool shootSkin(const std::string& skin, const std::filesystem::path& skins, cons
     return ok;
 }
 
+QPoint centre(const layout::Rect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+// The Basic page in one language: Mode A, Mode B, a button list open with the pointer on an
+// item, and the DPI sub-list beside its "DPI Switch" item.
+bool shootBasicPage(const std::string& skin, const std::string& language, const std::filesystem::path& skins,
+                    const std::filesystem::path& factory, const std::filesystem::path& out) {
+    const auto dataDir = std::filesystem::temp_directory_path() / ("tarvik-shots-basic-" + skin + language);
+    std::filesystem::remove_all(dataDir);
+    std::filesystem::create_directories(dataDir);
+    std::filesystem::copy_file(factory, dataDir / "config.bin");
+    std::ofstream(dataDir / "str.ini") << "[Skins]\nPath=" << skin << "\nLan=" << language << "\n";
+
+    simulator::SimulatorBackend sim;
+    platform::FakeClock clock;
+    LinkSession session(sim, nullptr, clock);
+    AppData data(dataPathsIn(dataDir), skins);
+    platform::FakeSingleInstance instance;
+    platform::FakeTray tray;
+    platform::FakeMessageBox messages;
+    platform::FakeColourChooser colours;
+    platform::FakeUrlOpener urls;
+    platform::FakeDesktopNotifier notifier;
+    RecordPair records;
+    CPellorDlg window({instance, tray, messages, colours, urls, notifier, session, data,
+                       [](const std::string&) {}, [](int) {}, nullptr},
+                      records);
+    window.OnInitDialog();
+    window.show();
+    auto& page = *static_cast<BasicPage*>(window.page(PageState::Basic));
+    const std::string tag = "-" + std::string(language == "CHS" ? "chs" : "en") + "-" + skin + ".png";
+    const auto shot = [&](const std::string& name) { return save(window, out / ("basic-" + name + tag)); };
+    // The pointer goes where it clicks, so the hover states are those a user would see.
+    const auto clickAt = [&window](QPoint point) {
+        QTest::mouseMove(&window, point);
+        QTest::mouseClick(&window, Qt::LeftButton, {}, point);
+    };
+    const auto hoverItem = [](QListWidget* list, int row) {
+        QTest::mouseMove(list->viewport(), list->visualItemRect(list->item(row)).center());
+    };
+    // A record with some life in it: two stages on, colours, lighting.
+    clickAt(centre(layout::dpiStageBox(3)));
+    colours.answer = platform::Rgb{40, 200, 255};
+    clickAt(centre(layout::dpiSwatch(3)));
+    QTest::mouseMove(&window, centre(layout::buttonBox(2)));  // a box in its hover state
+    bool ok = shot("modeA");
+    clickAt(centre(layout::kModeB));
+    ok = shot("modeB") && ok;
+    clickAt(centre(layout::kModeA));
+    clickAt(centre(layout::buttonBox(1)));
+    if (QListWidget* list = page.buttonList()) hoverItem(list, 9);
+    ok = shot("list") && ok;
+    if (QListWidget* list = page.buttonList()) hoverItem(list, 6);
+    if (QListWidget* sub = page.dpiSubList()) hoverItem(sub, 2);
+    ok = shot("dpi") && ok;
+    window.teardown();
+    std::filesystem::remove_all(dataDir);
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -83,6 +145,9 @@ int main(int argc, char** argv) {
     const std::filesystem::path skins = argv[1], factory = argv[2], out = argv[3];
     std::filesystem::create_directories(out);
     bool ok = true;
-    for (const std::string& skin : listSkinFolders(skins)) ok = shootSkin(skin, skins, factory, out) && ok;
+    for (const std::string& skin : listSkinFolders(skins)) {
+        ok = shootSkin(skin, skins, factory, out) && ok;
+        for (const char* language : {"EN", "CHS"}) ok = shootBasicPage(skin, language, skins, factory, out) && ok;
+    }
     return ok ? 0 : 1;
 }
