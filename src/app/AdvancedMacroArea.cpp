@@ -70,8 +70,8 @@ void AdvancedMacroArea::build(QPainter& painter, ui::SkinState& skin) {
     macroList_ = makeList(qr(L::kMacroList), kMacroListBackground, skin.textColour, false);
     eventList_ = makeList(qr(L::kEventList), kMacroListBackground, skin.textColour, false);
     connectControls();
-    showState();
-    drawHeader(painter);
+    showControls();
+    drawHeader(painter);  // on the build's own painter: the canvas takes one at a time
 }
 
 void AdvancedMacroArea::destroyControls() {
@@ -222,6 +222,13 @@ void AdvancedMacroArea::stopRecording() {
 // with Alt held (system keys) go on.
 bool AdvancedMacroArea::keyStroke(const ui::KeyStroke& stroke) {
     if (!editor_.recorder().recordingActive()) return false;  // stopped, the filter goes soon
+    inFilter_ = true;
+    const bool swallow = recordKeyStroke(stroke);
+    inFilter_ = false;
+    return swallow;
+}
+
+bool AdvancedMacroArea::recordKeyStroke(const ui::KeyStroke& stroke) {
     const KeyTransition transition = stroke.press ? KeyTransition::Press : KeyTransition::Release;
     const bool ctrlHeld = leftCtrlDown_ || rightCtrlDown_;
     const bool altHeld = altDown_;
@@ -244,8 +251,9 @@ bool AdvancedMacroArea::keyStroke(const ui::KeyStroke& stroke) {
 
 void AdvancedMacroArea::endRecordingIfStopped() {
     if (!capture_ || editor_.recorder().recordingActive()) return;
-    // The filter may be running this very call (Ctrl+Break): it goes at the next turn.
-    capture_.release()->deleteLater();
+    // Ctrl+Break stops from inside the filter: it goes at the next turn of the event loop.
+    if (inFilter_) capture_.release()->deleteLater();
+    else capture_.reset();
     window_->setWindowTitle(titleBeforeRecording_);
 }
 
@@ -253,11 +261,15 @@ void AdvancedMacroArea::endRecordingIfStopped() {
 
 void AdvancedMacroArea::showState() {
     if (!macroList_) return;
+    showControls();
+    if (paint_) paint_([this](QPainter& p) { drawHeader(p); });
+}
+
+void AdvancedMacroArea::showControls() {
     showMacroList();
     showEventList();
     showFields();
     showMouseEventList();
-    if (paint_) paint_([this](QPainter& p) { drawHeader(p); });
 }
 
 void AdvancedMacroArea::showMacroList() {

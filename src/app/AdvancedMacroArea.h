@@ -57,8 +57,11 @@ private:
     void connectControls();
     void openEventMenu(const QPoint& at);
     bool keyStroke(const ui::KeyStroke& stroke);
+    bool recordKeyStroke(const ui::KeyStroke& stroke);
     void endRecordingIfStopped();
+    // Every control, and the header on the canvas.
     void showState();
+    void showControls();
     void showMacroList();
     void showEventList();
     void showFields();
@@ -77,6 +80,7 @@ private:
     std::unique_ptr<ui::KeyCapture> capture_;  // installed only while recording
     QString titleBeforeRecording_;
     bool leftCtrlDown_ = false, rightCtrlDown_ = false, altDown_ = false;
+    bool inFilter_ = false;  // a keystroke is being handled inside the key filter
 };
 
 }  // namespace tarvik
