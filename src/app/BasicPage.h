@@ -55,12 +55,12 @@ public:
     const ButtonAssignment* buttons() const { return buttons_ ? &*buttons_ : nullptr; }
 
 private:
-    std::optional<WindowsChoice> windows() override { return s_.dialogs().windows(); }
-    std::optional<MediaChoice> multimedia() override { return s_.dialogs().multimedia(); }
-    std::optional<FireKeyChoice> fireKey() override { return s_.dialogs().fireKey(); }
-    std::optional<SingleKeyChoice> singleKey() override { return s_.dialogs().singleKey(); }
-    std::optional<ComboKeyChoice> comboKey() override { return s_.dialogs().comboKey(); }
-    std::optional<MacroChoice> macroKey() override { return s_.dialogs().macroKey(); }
+    std::optional<WindowsResult> windows() override { return s_.dialogs().windows(); }
+    std::optional<MediaResult> multimedia() override { return s_.dialogs().multimedia(); }
+    std::optional<FireKeyResult> fireKey() override { return s_.dialogs().fireKey(); }
+    std::optional<SingleKeyResult> singleKey() override { return s_.dialogs().singleKey(); }
+    std::optional<ComboKeyResult> comboKey() override { return s_.dialogs().comboKey(); }
+    std::optional<MacroResult> macroKey() override { return s_.dialogs().macroKey(); }
 
     bool clickButtonArea(int x, int y);
     bool clickPerformance(int x, int y);

@@ -21,6 +21,7 @@
 #include "app/DeviceStack.h"
 #include "app/CSkinsDialog.h"
 #include "app/LinkSession.h"
+#include "app/SkinnedParameterDialogs.h"
 #include "platform/linux/InstanceLock.h"
 #include "platform/linux/PointerSettingsSelector.h"
 #include "platform/qt/QtColourChooser.h"
@@ -141,6 +142,9 @@ int CPellorApp::run(int argc, char** argv) {
     dlg.setPage(PageState::Advanced,
                 makeAdvancedPage(dlg, records.current, data, messages, *pointerSync, data.paths().recordIni,
                                  delayDialogPrompt(dlg.skin(), [&data] { return data.language(); }, messages, &dlg)));
+    SkinnedParameterDialogs parameterDialogs(&dlg, dlg.skin(), [&data] { return data.language(); }, messages,
+                                             data.paths().recordIni);
+    dlg.setParameterDialogs(&parameterDialogs);
     QApplication::setWindowIcon(appIcon(exe));
     session.saveFiles = [&](const ConfigRecord& record) {
         ConfigFile file = data.configFile();

@@ -8,32 +8,32 @@
 
 namespace tarvik {
 
-struct WindowsChoice {
+struct WindowsResult {
     int chosenIndex = 0;     // 0-10
     std::string chosenText;  // the item's text in the interface language
 };
 
-struct MediaChoice {
+struct MediaResult {
     int chosenIndex = 0;  // 0-6
     std::string chosenText;
 };
 
-struct FireKeyChoice {
+struct FireKeyResult {
     int chosenIndex = 0;  // 0-60
     std::string chosenText;
     std::uint8_t fireSpeedValue = 32;
     std::uint8_t fireCountValue = 1;
 };
 
-struct SingleKeyChoice {
+struct SingleKeyResult {
     std::string capturedName;  // English key name; may be empty
 };
 
-struct ComboKeyChoice {
+struct ComboKeyResult {
     std::string modifierName, key1Name, key2Name;  // each may be empty
 };
 
-struct MacroChoice {
+struct MacroResult {
     int selectedMacro = 0;         // 0-based position in the macro store
     std::uint8_t repeatMode = 1;   // 1-3
     std::string selectedName;
@@ -44,23 +44,23 @@ struct MacroChoice {
 class ParameterDialogs {
 public:
     virtual ~ParameterDialogs() = default;
-    virtual std::optional<WindowsChoice> windows() = 0;
-    virtual std::optional<MediaChoice> multimedia() = 0;
-    virtual std::optional<FireKeyChoice> fireKey() = 0;
-    virtual std::optional<SingleKeyChoice> singleKey() = 0;
-    virtual std::optional<ComboKeyChoice> comboKey() = 0;
-    virtual std::optional<MacroChoice> macroKey() = 0;
+    virtual std::optional<WindowsResult> windows() = 0;
+    virtual std::optional<MediaResult> multimedia() = 0;
+    virtual std::optional<FireKeyResult> fireKey() = 0;
+    virtual std::optional<SingleKeyResult> singleKey() = 0;
+    virtual std::optional<ComboKeyResult> comboKey() = 0;
+    virtual std::optional<MacroResult> macroKey() = 0;
 };
 
 // Where no dialog can be shown: every dialog counts as cancelled.
 class NoParameterDialogs : public ParameterDialogs {
 public:
-    std::optional<WindowsChoice> windows() override { return std::nullopt; }
-    std::optional<MediaChoice> multimedia() override { return std::nullopt; }
-    std::optional<FireKeyChoice> fireKey() override { return std::nullopt; }
-    std::optional<SingleKeyChoice> singleKey() override { return std::nullopt; }
-    std::optional<ComboKeyChoice> comboKey() override { return std::nullopt; }
-    std::optional<MacroChoice> macroKey() override { return std::nullopt; }
+    std::optional<WindowsResult> windows() override { return std::nullopt; }
+    std::optional<MediaResult> multimedia() override { return std::nullopt; }
+    std::optional<FireKeyResult> fireKey() override { return std::nullopt; }
+    std::optional<SingleKeyResult> singleKey() override { return std::nullopt; }
+    std::optional<ComboKeyResult> comboKey() override { return std::nullopt; }
+    std::optional<MacroResult> macroKey() override { return std::nullopt; }
 };
 
 }  // namespace tarvik

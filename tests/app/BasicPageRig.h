@@ -21,20 +21,20 @@ namespace tarvik::test {
 
 // Answers each dialog with a preset result (nullopt: the user cancelled) and counts openings.
 struct FakeDialogs : ParameterDialogs {
-    std::optional<WindowsChoice> windowsAnswer;
-    std::optional<MediaChoice> mediaAnswer;
-    std::optional<FireKeyChoice> fireAnswer;
-    std::optional<SingleKeyChoice> singleAnswer;
-    std::optional<ComboKeyChoice> comboAnswer;
-    std::optional<MacroChoice> macroAnswer;
+    std::optional<WindowsResult> windowsAnswer;
+    std::optional<MediaResult> mediaAnswer;
+    std::optional<FireKeyResult> fireAnswer;
+    std::optional<SingleKeyResult> singleAnswer;
+    std::optional<ComboKeyResult> comboAnswer;
+    std::optional<MacroResult> macroAnswer;
     int opened = 0;
 
-    std::optional<WindowsChoice> windows() override { return ++opened, windowsAnswer; }
-    std::optional<MediaChoice> multimedia() override { return ++opened, mediaAnswer; }
-    std::optional<FireKeyChoice> fireKey() override { return ++opened, fireAnswer; }
-    std::optional<SingleKeyChoice> singleKey() override { return ++opened, singleAnswer; }
-    std::optional<ComboKeyChoice> comboKey() override { return ++opened, comboAnswer; }
-    std::optional<MacroChoice> macroKey() override { return ++opened, macroAnswer; }
+    std::optional<WindowsResult> windows() override { return ++opened, windowsAnswer; }
+    std::optional<MediaResult> multimedia() override { return ++opened, mediaAnswer; }
+    std::optional<FireKeyResult> fireKey() override { return ++opened, fireAnswer; }
+    std::optional<SingleKeyResult> singleKey() override { return ++opened, singleAnswer; }
+    std::optional<ComboKeyResult> comboKey() override { return ++opened, comboAnswer; }
+    std::optional<MacroResult> macroKey() override { return ++opened, macroAnswer; }
 };
 
 struct BasicRig {

@@ -3,7 +3,10 @@
 // mouse, "config.bin" and the captions of "str.ini" must hold exactly what was set.
 #include <gtest/gtest.h>
 
+#include <QTimer>
+
 #include "app/BasicPageRig.h"
+#include "app/SkinnedParameterDialogs.h"
 #include "buttons/ButtonCatalogue.h"
 
 namespace tarvik::test {
@@ -11,27 +14,29 @@ namespace {
 
 namespace L = layout;
 
+QPoint centre(const L::Rect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
 constexpr KeyEntry kOff{0, 0, 0, 0};
 constexpr KeyEntry kSlot14{0x01, 0x00, 0xF7, 0x00}, kSlot15{0x01, 0x00, 0xF8, 0x00};
 
 void scriptModeA(BasicRig& rig) {
     rig.click(L::kModeA);
     rig.assign(1, kFnShift);  // stands in Mode B too
-    rig.dialogs.windowsAnswer = WindowsChoice{1, "Mail"};
+    rig.dialogs.windowsAnswer = WindowsResult{1, "Mail"};
     rig.assign(2, kFnWindows);
-    rig.dialogs.mediaAnswer = MediaChoice{4, "Mute"};
+    rig.dialogs.mediaAnswer = MediaResult{4, "Mute"};
     rig.assign(3, kFnMultimedia);
-    rig.dialogs.fireAnswer = FireKeyChoice{54, "L-Button", 10, 3};
+    rig.dialogs.fireAnswer = FireKeyResult{54, "L-Button", 10, 3};
     rig.assign(4, kFnFireKey);
-    rig.dialogs.singleAnswer = SingleKeyChoice{"F5"};
+    rig.dialogs.singleAnswer = SingleKeyResult{"F5"};
     rig.assign(5, kFnSingleKey);
-    rig.dialogs.comboAnswer = ComboKeyChoice{"Right Shift", "Tab", "Q"};
+    rig.dialogs.comboAnswer = ComboKeyResult{"Right Shift", "Tab", "Q"};
     rig.assign(6, kFnComboKey);
 }
 
 void scriptModeB(BasicRig& rig) {
     rig.click(L::kModeB);
-    rig.dialogs.macroAnswer = MacroChoice{11, 3, "Last"};
+    rig.dialogs.macroAnswer = MacroResult{11, 3, "Last"};
     rig.assign(2, kFnMacroKey);
     rig.assign(4, kFnRightClick);
     rig.assignDpi(5, 1);
@@ -114,6 +119,46 @@ TEST(BasicSession, EverySettingReachesTheMouseAndTheFiles) {
     const CaptionSet modeB{"Left Click", "Shift", "Macro Key-Last", "Forward", "Right Click", "DPI -",
                            "RGB On/Off", "Key Off", "Key Off", "Key Off", "Key Off", "Key Off"};
     EXPECT_EQ(LoadInterfaceSettings(rig.data->paths().strIni, "Setting-EN").captions, (Captions{modeA, modeB}));
+}
+
+}  // namespace
+}  // namespace tarvik::test
+
+namespace tarvik::test {
+namespace {
+
+// The program's own dialogs behind the lists: OK on a fresh dialog confirms its first item.
+TEST(BasicSession, TheSkinnedDialogsAnswerTheLists) {
+    BasicRig rig;
+    SkinnedParameterDialogs real(rig.window.get(), rig.window->skin(), [] { return LanguageId::EN; }, rig.messages,
+                                 rig.data->paths().recordIni);
+    rig.window->setParameterDialogs(&real);
+    rig.click(L::kButtonDefault);
+    struct Case {
+        int item;
+        QPoint press;  // OK or Cancel of the dialog
+        const char* caption;
+    };
+    const QPoint ok = centre(L::kDialogOk), cancel = centre(L::kDialogCancel);
+    const Case cases[] = {
+        {kFnMultimedia, ok, "Multimedia-Next"},
+        {kFnWindows, cancel, "Multimedia-Next"},
+        {kFnWindows, ok, "Multimedia Player"},
+        {kFnFireKey, ok, "Fire Key-A"},
+        {kFnSingleKey, cancel, "Fire Key-A"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption);
+        QTimer::singleShot(0, [&c] {
+            auto* dialog = dynamic_cast<ui::SkinnedDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            dialog->clickAt(c.press);
+        });
+        rig.assign(1, c.item);
+        EXPECT_EQ(rig.caption(0, 1), c.caption);
+    }
+    rig.apply();
+    EXPECT_EQ(rig.mouseEntry(1, 1), (KeyEntry{0x0A, 0x04, 0x20, 0x01}));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // Draws the main window's pages (the Basic page in several states and two languages) and the
-// skins dialog of every skin with the real program
-// pieces (data files, simulated mouse, skins) offscreen and saves them as PNG files.
+// skins dialog of every skin with the real program pieces (data files, simulated mouse, skins)
+// offscreen and saves them as PNG files.
 // Usage: tarvik_screenshots SKINS_DIR FACTORY_CONFIG OUT_DIR
 #include <QApplication>
 #include <QTest>
