@@ -157,7 +157,11 @@ void CPellorDlg::drawPage() {
                qs(text(basic ? 1 : 2)));
     const layout::Rect w = layout::kWebLinkText;
     p.setFont(skin_.textFont);
-    p.drawText(QRect(w.left, w.top, w.width(), w.height()), Qt::AlignLeft | Qt::AlignVCenter, qs(text(52)));
+    // The help page is a local file: show its path, shortened in the middle to fit the footer.
+    QString link = qs(text(52));
+    if (link.startsWith(QStringLiteral("file://"))) link.remove(0, 7);
+    link = p.fontMetrics().elidedText(link, Qt::ElideMiddle, w.width());
+    p.drawText(QRect(w.left, w.top, w.width(), w.height()), Qt::AlignLeft | Qt::AlignVCenter, link);
     if (ShellPage* content = pages_[static_cast<int>(pageState_)].get()) content->build(p, skin_);
 }
 
