@@ -2,6 +2,8 @@
 // dispatch of clicks to the pointer settings and the macro area.
 #include "app/AdvancedPage.h"
 
+#include <QFontMetrics>
+
 #include "app/CPellorDlg.h"
 #include "ui/SkinLayout.h"
 
@@ -13,7 +15,18 @@ namespace L = layout;
 // Controls the desktop lacks are drawn faded into the page art and take no clicks.
 constexpr qreal kUnavailableOpacity = 0.35;
 
+constexpr int kSmallestLabelPixels = 9;
+
 QRect qr(const L::Rect& r) { return {r.left, r.top, r.width(), r.height()}; }
+
+// The text font, made smaller until the label fits its box on one line (English headings are
+// wider than the art's columns at the usual size).
+QFont fittedFont(QFont font, const QString& text, int width) {
+    while (font.pixelSize() > kSmallestLabelPixels && QFontMetrics(font).horizontalAdvance(text) > width)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
 ClientRect cr(const L::Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -187,12 +200,18 @@ void AdvancedPage::drawButtons(QPainter& p) {
     buttons_.drawAllNormal(p, *skin_);
     const QFont& font = skin_->textFont;
     const QColor& colour = skin_->textColour;
-    const auto centred = [&](const L::Rect& r, TextRow row) { ui::drawCaption(p, cr(r), qs(catalogue_.text(row)), font, colour); };
-    const auto wrapped = [&](const L::Rect& r, TextRow row) { ui::drawLabel(p, cr(r), qs(catalogue_.text(row)), font, colour); };
+    const auto centred = [&](const L::Rect& r, TextRow row) {
+        const QString text = qs(catalogue_.text(row));
+        ui::drawCaption(p, cr(r), text, fittedFont(font, text, r.width() - 4), colour);
+    };
+    const auto wrapped = [&](const L::Rect& r, TextRow row) {
+        ui::drawLabel(p, cr(r), qs(catalogue_.text(row)), font, colour);
+    };
     const auto left = [&](const L::Rect& r, TextRow row) {
-        p.setFont(font);
+        const QString text = qs(catalogue_.text(row));
+        p.setFont(fittedFont(font, text, r.width() - 2));
         p.setPen(colour);
-        p.drawText(qr(r), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, qs(catalogue_.text(row)));
+        p.drawText(qr(r), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
     };
     centred(L::kMacroCaption, "Macro Setting");
     centred(L::kMacroListHeading, "Select Macro");

@@ -1,13 +1,16 @@
-// Draws the main window's pages (the Basic page in several states and two languages) and the
+// Draws the main window's pages (each in several states and two languages) and the
 // skins dialog of every skin with the real program pieces (data files, simulated mouse, skins)
 // offscreen and saves them as PNG files.
 // Usage: tarvik_screenshots SKINS_DIR FACTORY_CONFIG OUT_DIR
 #include <QApplication>
+#include <QKeyEvent>
+#include <QListWidget>
 #include <QTest>
 
 #include <fstream>
 #include <iostream>
 
+#include "app/AdvancedPage.h"
 #include "app/AppData.h"
 #include "app/BasicPage.h"
 #include "app/CPellorDlg.h"
@@ -16,7 +19,9 @@
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/FakeColourChooser.h"
 #include "platform/fake/FakeDesktopNotifier.h"
+#include "macros/MacroStore.h"
 #include "platform/fake/FakeMessageBox.h"
+#include "platform/fake/FakePointerSettings.h"
 #include "platform/fake/FakeSingleInstance.h"
 #include "platform/fake/FakeTray.h"
 #include "platform/fake/FakeUrlOpener.h"
@@ -67,8 +72,6 @@ bool shootSkin(const std::string& skin, const std::filesystem::path& skins, cons
     window.show();
     QTest::mouseMove(&window, QPoint(600, 633));  // OK in its hover state
     ok = save(window, out / ("basic-" + skin + ".png")) && ok;
-    QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(80, 70));
-    ok = save(window, out / ("advanced-" + skin + ".png")) && ok;
     QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(710, 14));
     window.teardown();
     std::filesystem::remove_all(dataDir);
@@ -134,6 +137,85 @@ bool shootBasicPage(const std::string& skin, const std::string& language, const 
     return ok;
 }
 
+// A key as the window system sends it: to the top-level window, with its native keycode.
+void sendKey(QWidget& window, QEvent::Type type, unsigned evdev) {
+    QKeyEvent event(type, 0, Qt::NoModifier, evdev + 8, 0, 0, {});
+    QCoreApplication::sendEvent(window.windowHandle(), &event);
+}
+
+// The Advanced page in one language: a stored macro open with a mouse event inserted, then a
+// new macro while it records A, Shift+B.
+bool shootAdvancedPage(const std::string& skin, const std::string& language, const std::filesystem::path& skins,
+                       const std::filesystem::path& factory, const std::filesystem::path& out) {
+    const auto dataDir = std::filesystem::temp_directory_path() / ("tarvik-shots-advanced-" + skin + language);
+    std::filesystem::remove_all(dataDir);
+    std::filesystem::create_directories(dataDir);
+    std::filesystem::copy_file(factory, dataDir / "config.bin");
+    std::ofstream(dataDir / "str.ini") << "[Skins]\nPath=" << skin << "\nLan=" << language << "\n";
+    const DataPaths paths = dataPathsIn(dataDir);
+    const std::vector<std::string> burst{"Ctrl   Dn", "50 ms", "C   Dn", "120 ms", "C   Up", "50 ms", "Ctrl   Up", "300 ms",
+                          "Ctrl   Dn", "50 ms", "V   Dn", "50 ms", "V   Up", "50 ms", "Ctrl   Up"};
+    const std::vector<std::string> reload{"R   Dn", "80 ms", "R   Up"};
+    (void)SaveMacroLines(paths.recordIni, "Burst", burst);
+    (void)SaveMacroLines(paths.recordIni, "Reload", reload);
+
+    simulator::SimulatorBackend sim;
+    platform::FakeClock clock;
+    LinkSession session(sim, nullptr, clock);
+    AppData data(paths, skins);
+    platform::FakeSingleInstance instance;
+    platform::FakeTray tray;
+    platform::FakeMessageBox messages;
+    platform::FakeColourChooser colours;
+    platform::FakeUrlOpener urls;
+    platform::FakeDesktopNotifier notifier;
+    platform::FakePointerSettings desktop;
+    desktop.params = {6, 10, 1};
+    desktop.speed = 14;
+    desktop.lines = 5;
+    desktop.doubleClickMs = 410;
+    desktop.available.scrollOneScreen = false;  // as on GNOME: shown unavailable
+    RecordPair records;
+    CPellorDlg window({instance, tray, messages, colours, urls, notifier, session, data,
+                       [](const std::string&) {}, [](int) {}, nullptr},
+                      records);
+    PointerSettingsSync pointer(desktop, window.sink());
+    window.setPage(PageState::Advanced, makeAdvancedPage(window, records.current, data, messages, pointer,
+                                                         paths.recordIni, [] { return std::nullopt; }));
+    window.OnInitDialog();
+    window.show();
+    auto& macros = static_cast<AdvancedPage*>(window.page(PageState::Advanced))->macros();
+    const std::string tag = "-" + std::string(language == "CHT" ? "cht" : "en") + "-" + skin + ".png";
+    const auto shot = [&](const std::string& name) { return save(window, out / ("advanced-" + name + tag)); };
+    const auto clickAt = [&window](QPoint point) {
+        QTest::mouseMove(&window, point);
+        QTest::mouseClick(&window, Qt::LeftButton, {}, point);
+    };
+    const auto hoverItem = [](QListWidget* list, int row) {
+        QTest::mouseMove(list->viewport(), list->visualItemRect(list->item(row)).center());
+    };
+    clickAt(centre(layout::kAdvancedTab));
+    hoverItem(macros.eventList(), 6);
+    clickAt(centre(layout::kMouseEventHeader));
+    if (QListWidget* list = macros.mouseEventList()) hoverItem(list, 1);
+    bool ok = shot("macro");
+    if (QListWidget* list = macros.mouseEventList())
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+    macros.nameField()->selectAll();
+    QTest::keyClicks(macros.nameField(), QStringLiteral("Combo"));
+    clickAt(centre(layout::kMacroNew));
+    clickAt(centre(layout::kStartRecording));
+    for (const auto& [evdev, press] : std::initializer_list<std::pair<unsigned, bool>>{
+             {30, true}, {30, false}, {42, true}, {48, true}, {48, false}, {42, false}})
+        sendKey(window, press ? QEvent::KeyPress : QEvent::KeyRelease, evdev);
+    QTest::mouseMove(&window, centre(layout::kStopRecording));
+    ok = shot("recording") && ok;
+    clickAt(centre(layout::kStopRecording));
+    window.teardown();
+    std::filesystem::remove_all(dataDir);
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -148,6 +230,7 @@ int main(int argc, char** argv) {
     for (const std::string& skin : listSkinFolders(skins)) {
         ok = shootSkin(skin, skins, factory, out) && ok;
         for (const char* language : {"EN", "CHS"}) ok = shootBasicPage(skin, language, skins, factory, out) && ok;
+        for (const char* language : {"EN", "CHT"}) ok = shootAdvancedPage(skin, language, skins, factory, out) && ok;
     }
     return ok ? 0 : 1;
 }
