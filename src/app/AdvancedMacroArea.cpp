@@ -2,6 +2,7 @@
 // is set from the editor's state again (with its signals blocked, so nothing echoes back).
 #include "app/AdvancedMacroArea.h"
 
+#include <QApplication>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 
@@ -246,7 +247,9 @@ bool AdvancedMacroArea::recordKeyStroke(const ui::KeyStroke& stroke) {
         editor_.OnRecordKey(stroke.name, transition, stroke.autoRepeat);
         showEventList();
     }
-    return stroke.press && !altHeld;
+    // Only the window's own key-downs are dropped: a message box open over it (Stop
+    // Recording's) still takes Enter, as its keystrokes are recorded all the same.
+    return stroke.press && !altHeld && !QApplication::activeModalWidget();
 }
 
 void AdvancedMacroArea::endRecordingIfStopped() {
