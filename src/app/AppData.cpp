@@ -1,6 +1,7 @@
 // Data files of the windowed program.
 #include "app/AppData.h"
 
+#include "settings/ProfileFile.h"
 #include "ui/Language.h"
 
 namespace tarvik {
@@ -47,6 +48,10 @@ void AppData::saveCaptions(const Captions& captions) {
 std::string AppData::text(int catalogueRow) const { return std::string(catalogue_.text(catalogueRow)); }
 
 LanguageFonts AppData::fonts() const { return languageFonts(catalogue_.language()); }
+
+std::filesystem::path AppData::skinFolderHint() const {
+    return skinFolder(readProfileString(paths_.strIni, "Skins", "Path"));
+}
 
 std::filesystem::path AppData::skinFolder(const std::string& name) const {
     std::error_code ec;

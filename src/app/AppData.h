@@ -29,6 +29,7 @@ public:
     LanguageFonts fonts() const override;
     std::filesystem::path skinsRoot() const override { return skinsRoot_; }
     std::filesystem::path skinFolder(const std::string& name) const override;
+    std::filesystem::path skinFolderHint() const override;
     LanguageId language() const override { return catalogue_.language(); }
     Captions captions() const override { return settings_.captions; }
     void saveCaptions(const Captions& captions) override;

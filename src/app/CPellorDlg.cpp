@@ -65,6 +65,9 @@ CPellorDlg::InitResult CPellorDlg::OnInitDialog() {
         s_.tray.show(kTrayTip, *this);
         s_.tray.setMenuText(text(66));
     }
+    // The page images decode on another core while the handshake below waits for the mouse.
+    if (const auto folder = s_.data.skinFolderHint(); !folder.empty())
+        skin_.cache.prefetch({folder / "main.png", folder / "BasicSet2.png"});
     // 6. discovery and handshake (notice 14 or 15 comes through the sink)
     s_.device.findAndHandshake();
     // 7-8. the wake-up event and the listener, running only once the mouse is there

@@ -40,6 +40,9 @@ public:
     // else the default skin, else the root itself.
     virtual std::filesystem::path skinFolder(const std::string& name) const = 0;
     virtual LanguageId language() const = 0;
+    // The skin folder start-up is about to read, looked up ahead of the interface settings so
+    // the page images can be decoded while the handshake waits; empty: no guess.
+    virtual std::filesystem::path skinFolderHint() const { return {}; }
     // The 24 button captions of the last loadInterfaceSettings or reload.
     virtual Captions captions() const { return {}; }
     // Writes the 24 captions to the caption section of the interface language.

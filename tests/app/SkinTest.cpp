@@ -89,6 +89,23 @@ TEST_F(SkinDrawing, TheCacheNoticesAChangedFile) {
     EXPECT_EQ(skin.cache.get(file), nullptr);
 }
 
+TEST_F(SkinDrawing, PrefetchedImagesAreUsedOnlyWhileTheirFileIsUnchanged) {
+    writeSkinImage("main.png", 4, 4, qRgb(255, 0, 0));
+    writeSkinImage("page.png", 4, 4, qRgb(0, 255, 0));
+    const auto main = skin.folder / "main.png", page = skin.folder / "page.png";
+    skin.cache.prefetch({main, page, skin.folder / "missing.png"});
+    ASSERT_NE(skin.cache.get(main), nullptr);  // waits for the prefetch and takes it over
+    EXPECT_EQ(skin.cache.get(main)->pixel(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(skin.cache.decodes(), 2u) << "main.png and page.png decoded once, by the prefetch";
+    // Replaced after the prefetch decoded it: the next get decodes it again.
+    writeSkinImage("page.png", 4, 4, qRgb(0, 0, 255));
+    std::filesystem::last_write_time(page, std::filesystem::last_write_time(page) + std::chrono::seconds(2));
+    ASSERT_NE(skin.cache.get(page), nullptr);
+    EXPECT_EQ(skin.cache.get(page)->pixel(0, 0), qRgb(0, 0, 255));
+    EXPECT_EQ(skin.cache.decodes(), 3u);
+    EXPECT_EQ(skin.cache.get(skin.folder / "missing.png"), nullptr);
+}
+
 TEST_F(SkinDrawing, SlidersLightTheirFirstSegmentsAndTickBoxesShowTheirState) {
     writeSkinImage("slider-light.png", 2, 2, qRgb(255, 255, 255));
     writeSkinImage("slider-dark.png", 2, 2, qRgb(50, 50, 50));

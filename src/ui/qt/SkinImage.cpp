@@ -29,12 +29,57 @@ QImage decodeSkinImage(const std::filesystem::path& file) {
     return premultiplyTruncating(decoded);
 }
 
-const QImage* SkinImageCache::get(const std::filesystem::path& file) {
-    // One stat per draw: the check must stay far cheaper than the decode it saves.
+namespace {
+
+// The file's modification time and size; false when it cannot be read.
+bool stampOf(const std::filesystem::path& file, std::int64_t& mtimeNs, std::int64_t& size) {
     struct stat info {};
-    if (::stat(file.c_str(), &info) != 0) return nullptr;
-    const std::int64_t mtimeNs = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
-    const std::int64_t size = info.st_size;
+    if (::stat(file.c_str(), &info) != 0) return false;
+    mtimeNs = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
+    size = info.st_size;
+    return true;
+}
+
+}  // namespace
+
+SkinImageCache::~SkinImageCache() {
+    if (prefetched_.valid()) prefetched_.wait();
+}
+
+void SkinImageCache::prefetch(std::vector<std::filesystem::path> files) {
+    adoptPrefetched();
+    prefetched_ = std::async(std::launch::async, [files = std::move(files)] {
+        std::vector<std::pair<std::string, Entry>> decoded;
+        for (const auto& file : files) {
+            Entry entry;
+            // Stamped before decoding: a file replaced meanwhile fails the check in get().
+            if (stampOf(file, entry.mtimeNs, entry.size)) {
+                entry.image = decodeSkinImage(file);
+                decoded.emplace_back(file.string(), std::move(entry));
+            }
+        }
+        return decoded;
+    });
+}
+
+void SkinImageCache::adoptPrefetched() {
+    if (!prefetched_.valid()) return;
+    for (auto& [name, entry] : prefetched_.get()) {
+        ++decodes_;
+        entries_.try_emplace(name, std::move(entry));
+    }
+}
+
+void SkinImageCache::clear() {
+    adoptPrefetched();
+    entries_.clear();
+}
+
+const QImage* SkinImageCache::get(const std::filesystem::path& file) {
+    adoptPrefetched();
+    // One stat per draw: the check must stay far cheaper than the decode it saves.
+    std::int64_t mtimeNs = 0, size = 0;
+    if (!stampOf(file, mtimeNs, size)) return nullptr;
     Entry& entry = entries_[file.string()];
     if (entry.image.isNull() || entry.mtimeNs != mtimeNs || entry.size != size) {
         entry = {mtimeNs, size, decodeSkinImage(file)};

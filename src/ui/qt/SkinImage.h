@@ -6,8 +6,10 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <future>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 namespace tarvik::ui {
 
@@ -23,18 +25,27 @@ QImage decodeSkinImage(const std::filesystem::path& file);
 // are those it was decoded from, so a skin edited on disk shows at the next draw.
 class SkinImageCache {
 public:
+    ~SkinImageCache();
     // The image of `file`, or nullptr when it cannot be read.
     const QImage* get(const std::filesystem::path& file);
-    void clear() { entries_.clear(); }
+    // Starts decoding `files` on another thread; the next get() takes the results over (and
+    // still checks each file's stamps). Start-up uses it to decode the big page images while
+    // the mouse's handshake waits.
+    void prefetch(std::vector<std::filesystem::path> files);
+    void clear();
     std::size_t decodes() const { return decodes_; }
 
-private:
     struct Entry {
         std::int64_t mtimeNs = 0;
         std::int64_t size = 0;
         QImage image;
     };
+
+private:
+    void adoptPrefetched();
+
     std::unordered_map<std::string, Entry> entries_;
+    std::future<std::vector<std::pair<std::string, Entry>>> prefetched_;
     std::size_t decodes_ = 0;
 };
 
