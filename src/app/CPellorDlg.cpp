@@ -16,14 +16,6 @@ namespace {
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
 
-QFont makeFont(const FontSpec& spec) {
-    QFont font(QString::fromUtf8(spec.face.data(), static_cast<int>(spec.face.size())));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(spec.height);
-    font.setWeight(spec.weight >= 700 ? QFont::Bold : QFont::Normal);
-    return font;
-}
-
 }  // namespace
 
 CPellorDlg::CPellorDlg(ShellServices services, RecordPair& records)
@@ -86,8 +78,8 @@ CPellorDlg::InitResult CPellorDlg::OnInitDialog() {
     loadSkin();
     // 14. fonts
     const LanguageFonts fonts = s_.data.fonts();
-    skin_.textFont = makeFont(fonts.text);
-    skin_.titleFont = makeFont(fonts.title);
+    skin_.textFont = ui::toQFont(fonts.text);
+    skin_.titleFont = ui::toQFont(fonts.title);
     setUpHoverButtons();
     // 15. the Basic page when the mouse is there
     if (s_.device.connected()) buildPage(PageState::Basic);

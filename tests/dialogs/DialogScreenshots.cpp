@@ -11,6 +11,8 @@
 #include <iostream>
 #include <memory>
 
+#include <unistd.h>
+
 #include "buttons/qt/CComboDialog.h"
 #include "buttons/qt/CFireKeyDialog.h"
 #include "buttons/qt/CSingleDialog.h"
@@ -68,7 +70,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const std::filesystem::path out = argv[2];
     std::filesystem::create_directories(out);
-    const auto store = out / "record.ini";
+    // The macro dialog lists the macros of a small store kept outside the picture folder.
+    const auto store = std::filesystem::temp_directory_path() / ("tarvik-dialog-shots-" + std::to_string(::getpid()) + ".ini");
     std::ofstream(store) << "[Burst]\nItemCount=0\n[Reload]\nItemCount=0\n[Spray]\nItemCount=0\n";
     ui::SkinState skin;
     skin.folder = argv[1];

@@ -28,6 +28,14 @@ bool DrawSkinImage(QPainter& painter, SkinState& skin, std::string_view name, in
 
 QRect toQRect(const ClientRect& rect) { return {rect.left, rect.top, rect.width(), rect.height()}; }
 
+QFont toQFont(const FontSpec& choice) {
+    QFont font(QString::fromUtf8(choice.face.data(), static_cast<qsizetype>(choice.face.size())));
+    font.setStyleHint(QFont::SansSerif);  // the Windows faces are missing on most Linux desktops
+    font.setPixelSize(choice.height);
+    font.setWeight(choice.weight >= 700 ? QFont::Bold : QFont::Normal);
+    return font;
+}
+
 void drawCaption(QPainter& painter, const ClientRect& rect, const QString& text, const QFont& font,
                  const QColor& colour) {
     painter.setFont(font);

@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "ui/ClientRect.h"
+#include "ui/Fonts.h"
 #include "ui/qt/SkinImage.h"
 
 class QWidget;
@@ -53,6 +54,8 @@ private:
 bool DrawSkinImage(QPainter& painter, SkinState& skin, std::string_view name, int x, int y);
 
 QRect toQRect(const ClientRect& rect);
+// The Qt font of a language's font choice (face, pixel height, weight).
+QFont toQFont(const FontSpec& choice);
 // A button caption: one line, centred in the rectangle.
 void drawCaption(QPainter& painter, const ClientRect& rect, const QString& text, const QFont& font,
                  const QColor& colour);

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "ui/Fonts.h"
+#include "ui/qt/SkinCanvas.h"
 #include "ui/TextCatalogue.h"
 
 namespace tarvik::ui {
@@ -32,14 +33,7 @@ QImage emptyCanvas() {
 
 QString qText(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
-QFont dialogFont(LanguageId language) {
-    const FontSpec spec = languageFonts(language).text;
-    QFont font(qText(spec.face));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(spec.height);
-    font.setWeight(spec.weight >= 700 ? QFont::Bold : QFont::Normal);
-    return font;
-}
+QFont dialogFont(LanguageId language) { return toQFont(languageFonts(language).text); }
 
 SkinnedDialog::SkinnedDialog(DialogSkin setup, std::string_view background, std::string_view failureCaption,
                              QWidget* owner)
