@@ -50,10 +50,9 @@ const QImage* HoverButtons::composed(int index, bool over, SkinState& skin) {
     const QImage* image = skin.cache.get(file);
     if (!image) return nullptr;
     Composed& c = composed_[i][over ? 1 : 0];
-    const QString font = skin.textFont.key();
-    if (c.image.isNull() || c.imageKey != image->cacheKey() || c.caption != b.caption || c.font != font ||
+    if (c.image.isNull() || c.imageKey != image->cacheKey() || c.caption != b.caption || c.font != skin.textFont ||
         c.colour != skin.textColour.rgba()) {
-        c = {image->cacheKey(), b.caption, font, skin.textColour.rgba(),
+        c = {image->cacheKey(), b.caption, skin.textFont, skin.textColour.rgba(),
              QImage(image->size(), QImage::Format_ARGB32_Premultiplied)};
         c.image.fill(Qt::transparent);
         QPainter p(&c.image);

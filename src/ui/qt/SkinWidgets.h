@@ -47,7 +47,8 @@ private:
     // while the image file, caption, font and colour stay the same.
     struct Composed {
         qint64 imageKey = 0;
-        QString caption, font;
+        QString caption;
+        QFont font;
         QRgb colour = 0;
         QImage image;
     };
