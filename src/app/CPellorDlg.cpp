@@ -26,7 +26,7 @@ CPellorDlg::CPellorDlg(ShellServices services, RecordPair& records)
         [this](const std::string& line) { s_.debugLog(line); });
     s_.device.attachSink(*bridge_);
     s_.data.attachSink(*bridge_);
-    setWindowTitle(QStringLiteral("Tarvik"));
+    setWindowTitle(QString::fromUtf8(kWindowTitle));
     setMouseTracking(true);  // hover states follow the pointer without any timer
     resize(layout::kMainWindow.width, layout::kMainWindow.height);
     canvas_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
@@ -157,7 +157,33 @@ void CPellorDlg::drawPage() {
     if (link.startsWith(QStringLiteral("file://"))) link.remove(0, 7);
     link = p.fontMetrics().elidedText(link, Qt::ElideMiddle, w.width());
     p.drawText(QRect(w.left, w.top, w.width(), w.height()), Qt::AlignLeft | Qt::AlignVCenter, link);
+    drawTitleNote(p);
     if (ShellPage* content = pages_[static_cast<int>(pageState_)].get()) content->build(p, skin_);
+}
+
+// The window has no frame, so a title that says more than the program's name (the recorder's
+// "Press Ctrl+Break key to stop recording") is drawn in the free strip of the skin's title bar.
+void CPellorDlg::drawTitleNote(QPainter& painter) {
+    if (pageState_ == PageState::None) return;
+    const QRect strip = ui::toQRect({layout::kTitleNote.left, layout::kTitleNote.top, layout::kTitleNote.right,
+                                     layout::kTitleNote.bottom});
+    painter.save();
+    painter.setClipRect(strip);
+    DrawSkinImage(painter, skin_, pageState_ == PageState::Basic ? "/BasicSet2.png" : "/AdvancedSet2.png", 0, 0);
+    if (windowTitle() != QString::fromUtf8(kWindowTitle)) {
+        painter.setFont(skin_.textFont);
+        painter.setPen(skin_.textColour);
+        painter.drawText(strip, Qt::AlignCenter, windowTitle());
+    }
+    painter.restore();
+}
+
+void CPellorDlg::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowTitleChange && !canvas_.isNull() && pageState_ != PageState::None) {
+        ui::CMemDC dc(canvas_, this, &canvasCopies_);
+        drawTitleNote(dc.painter());
+    }
+    QWidget::changeEvent(event);
 }
 
 void CPellorDlg::OnLButtonDown(QPoint point) {

@@ -54,6 +54,7 @@ class CPellorDlg : public QWidget, private platform::TrayListener, private Notic
 public:
     static constexpr const char* kTrayTip = "Gaming Mouse Setting";
     static constexpr const char* kInstanceLock = "TarvikMutex";
+    static constexpr const char* kWindowTitle = "Tarvik";
 
     enum class InitResult { Ready, AlreadyRunning };
 
@@ -99,6 +100,7 @@ protected:
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void trayClicked() override;
@@ -112,6 +114,7 @@ private:
     void exitProgram();
     void loadSkin();
     void drawPage();
+    void drawTitleNote(QPainter& painter);
     void startHotplug();
     void setUpHoverButtons();
     void showAgain();

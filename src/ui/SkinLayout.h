@@ -31,6 +31,7 @@ inline constexpr Size kReportRateStop{72, 16};     // slider-RP-light / dark
 inline constexpr int kTitleBarHeight = 34;
 inline constexpr int kFooterTop = 612;
 inline constexpr Rect kPageTitle{112, 58, 472, 90};  // "Basic Settings" / "Advanced Settings", left, title font
+inline constexpr Rect kTitleNote{140, 5, 690, 27};   // free title-bar strip: the window title when it says more
 
 inline constexpr Rect kOk{562, 623, 667, 644};
 inline constexpr Rect kApply{666, 623, 771, 644};

@@ -77,8 +77,12 @@ TEST_F(AdvancedMacro, RecordedKeystrokesBecomeLines) {
 
 TEST_F(AdvancedMacro, RecordingSwallowsKeyDownsAndShowsItsTitleUntilCtrlBreak) {
     const QString title = rig.window->windowTitle();
+    // The frameless window shows its title in the title bar's free strip.
+    const QRect strip(L::kTitleNote.left, L::kTitleNote.top, L::kTitleNote.width(), L::kTitleNote.height());
+    const QImage plainStrip = rig.window->canvas().copy(strip);
     startRecording();
     EXPECT_EQ(rig.window->windowTitle(), QStringLiteral("Press Ctrl+Break key to stop recording"));
+    EXPECT_NE(rig.window->canvas().copy(strip), plainStrip);
     KeySpy spy(rig.window.get());
     rig.press(kEsc, false, Qt::Key_Escape);  // would hide the window
     rig.release(kEsc, Qt::Key_Escape);
@@ -90,6 +94,7 @@ TEST_F(AdvancedMacro, RecordingSwallowsKeyDownsAndShowsItsTitleUntilCtrlBreak) {
     rig.press(kPause);
     EXPECT_FALSE(rig.macros().recording());
     EXPECT_EQ(rig.window->windowTitle(), title);
+    EXPECT_EQ(rig.window->canvas().copy(strip), plainStrip);
     // The Ctrl press of Ctrl+Break is not left in the macro.
     EXPECT_EQ(rig.lines(), (Lines{"Esc   Dn", "50 ms", "Esc   Up"}));
     EXPECT_EQ(rig.messages.shown, (std::vector<Shown>{{"Start Recording", ""}, {"Stop Recording", ""}}));
