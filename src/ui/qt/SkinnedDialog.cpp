@@ -68,7 +68,7 @@ SkinnedDialog::SkinnedDialog(DialogSkin setup, std::string_view background, std:
 
 SkinnedDialog::~SkinnedDialog() = default;
 
-std::unique_ptr<CMemDC> SkinnedDialog::drawScope() { return std::make_unique<CMemDC>(canvas_, this); }
+std::unique_ptr<CMemDC> SkinnedDialog::drawScope() { return std::make_unique<CMemDC>(canvas_, this, &canvasCopies_); }
 
 void SkinnedDialog::drawImage(QPainter& painter, std::string_view name, int x, int y) {
     if (!DrawSkinImage(painter, skin_, name, x, y)) reportMissing(name);

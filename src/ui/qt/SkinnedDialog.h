@@ -53,6 +53,8 @@ public:
     bool confirmed() const { return result() == QDialog::Accepted; }
     LanguageId language() const { return language_; }
     const QImage& canvas() const { return canvas_; }
+    // How many times the canvas was copied to the screen: a hover change costs one.
+    int canvasCopies() const { return canvasCopies_; }
     bool isHovered(int region) const { return buttons_.isOver(region); }
     // Region indexes for isHovered.
     static constexpr int kClose = 0, kOk = 1, kCancel = 2;
@@ -94,6 +96,7 @@ private:
     platform::MessageBox& messages_;
     QFont font_;
     QImage canvas_;
+    int canvasCopies_ = 0;
     bool hasContent_ = false;
     HoverButtons buttons_;
     std::set<std::string, std::less<>> reported_;
