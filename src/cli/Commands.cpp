@@ -222,9 +222,7 @@ int show(Tool& tool) {
         readSensorSettings(ctx);
         sensorType = tool.image.sensorSettings[0];
     }
-    tool.out << "config.bin: " << tool.paths.configBin.string()
-             << (tool.file.firstRunFlag ? "" : " (never applied)") << '\n'
-             << recordReport(tool.record, sensorType, tool.catalogue);
+    tool.out << tool.paths.configBin.string() << '\n' << recordReport(tool.record, sensorType, tool.catalogue);
     return kExitOk;
 }
 

@@ -34,7 +34,7 @@ std::string_view choiceText(const ChoiceText& text, LanguageId language) {
 
 std::string keyName(std::uint8_t usage) {
     const auto name = keyNameFromUsage(usage);
-    return name.empty() ? "usage 0x" + hexByte(usage) : std::string(name);
+    return name.empty() ? "0x" + hexByte(usage) : std::string(name);
 }
 
 std::string fireTarget(std::uint8_t code) {
@@ -61,8 +61,11 @@ std::string parameterOf(const ConfigRecord& record, int mode, int button, const 
         return index < items.size() ? std::string(choiceText(items[index], language)) : "?";
     }
     case kFnFireKey:
-        return fireTarget(field(ButtonRow::FireKeyCode)) + ", speed " + std::to_string(field(ButtonRow::FireSpeed)) +
-               ", times " + std::to_string(field(ButtonRow::FireTimes));
+        return fireTarget(field(ButtonRow::FireKeyCode)) + ", " +
+               std::string(dialogText(DialogText::FireSpeedLabel, language)) + " " +
+               std::to_string(field(ButtonRow::FireSpeed)) + ", " +
+               std::string(dialogText(DialogText::FireCountLabel, language)) + " " +
+               std::to_string(field(ButtonRow::FireTimes));
     case kFnSingleKey:
         return keyName(field(ButtonRow::SingleKeyCode));
     case kFnComboKey: {
@@ -70,9 +73,9 @@ std::string parameterOf(const ConfigRecord& record, int mode, int button, const 
         return comboCaptionTail(modifierNameFromBit(field(ButtonRow::ComboModifiers)),
                                 key1 ? keyName(key1) : "", key2 ? keyName(key2) : "");
     }
-    case kFnMacroKey:
-        return "macro " + std::to_string(field(ButtonRow::MacroIndex) + 1) + ", repeat mode " +
-               std::to_string(field(ButtonRow::MacroRepeatMode) + 1);
+    case kFnMacroKey:  // macro number, then its repeat mode (1-3) as the macro dialog numbers them
+        return std::to_string(field(ButtonRow::MacroIndex) + 1) + " (" +
+               std::to_string(field(ButtonRow::MacroRepeatMode) + 1) + ")";
     default:
         return "";
     }
@@ -80,25 +83,29 @@ std::string parameterOf(const ConfigRecord& record, int mode, int button, const 
 
 void reportButtons(std::ostringstream& out, const ConfigRecord& record, const TextCatalogue& texts) {
     for (int mode = 0; mode < 2; ++mode) {
-        out << (mode == 0 ? "Mode A" : "Mode B") << (record.currentKeyMode == mode ? " (shown)" : "") << '\n';
+        // "Mode A" and "Mode B" are the same words in every language, as on their buttons.
+        out << texts.text("Key Setting") << " - " << (mode == 0 ? "Mode A" : "Mode B")
+            << (record.currentKeyMode == mode ? " *" : "") << '\n';
         for (int button = 0; button < static_cast<int>(kButtonCount); ++button) {
             const KeyEntry entry = encodeButtonEntry(record.buttons(mode), record.extra(mode), button);
             char line[32];
-            std::snprintf(line, sizeof line, "  %2d  slot %2d  %02x %02x %02x %02x  ", button + 1,
+            std::snprintf(line, sizeof line, "  %2d  [%2d]  %02x %02x %02x %02x  ", button + 1,
                           kSlotOfButton[static_cast<std::size_t>(button)], entry[0], entry[1], entry[2], entry[3]);
             out << line << describeButton(record, mode, button, texts) << '\n';
         }
     }
 }
 
-void reportDpi(std::ostringstream& out, const ConfigRecord& record, std::uint8_t sensorType) {
-    out << "DPI stages (sensor type " << int(sensorType) << ")\n";
+void reportDpi(std::ostringstream& out, const ConfigRecord& record, std::uint8_t sensorType,
+               const TextCatalogue& texts) {
+    // "Select" and "Color" are fixed words of the DPI group in every language; [x] is a stage that is on.
+    out << texts.text("DPI Setting") << " (" << int(sensorType) << ")\n";
     for (std::size_t k = 0; k < kDpiStageCount; ++k) {
         const auto level = record.dpiLevel[k];
         const auto name = DpiLabel(sensorType, level);
         char line[96];
-        std::snprintf(line, sizeof line, "  %zu  %-3s  level %2d  %5s DPI  colour #%02x%02x%02x\n", k + 1,
-                      record.dpiEnabled[k] ? "on" : "off", level, name.empty() ? "?" : std::string(name).c_str(),
+        std::snprintf(line, sizeof line, "  %zu  Select [%c]  %5s (%2d)  Color #%02x%02x%02x\n", k + 1,
+                      record.dpiEnabled[k] ? 'x' : ' ', name.empty() ? "?" : std::string(name).c_str(), level,
                       record.dpiColor[3 * k], record.dpiColor[3 * k + 1], record.dpiColor[3 * k + 2]);
         out << line;
     }
@@ -106,27 +113,28 @@ void reportDpi(std::ostringstream& out, const ConfigRecord& record, std::uint8_t
 
 void reportRateAndLighting(std::ostringstream& out, const ConfigRecord& record, const TextCatalogue& texts) {
     const auto position = reportRatePosition(record.reportRateCode);
-    out << "Report rate  " << kReportRates[static_cast<std::size_t>(position - 1)].label << " Hz (code "
-        << int(record.reportRateCode) << ")\n";
+    out << texts.text("Report Rate Setting") << "  " << kReportRates[static_cast<std::size_t>(position - 1)].label
+        << " Hz (" << int(record.reportRateCode) << ")\n";
     const auto mode = record.lightMode;
-    const Byte* effect = lightEffectField(const_cast<ConfigRecord&>(record), mode);
-    out << "Lighting     " << label(texts, lightModeText(mode));
+    out << texts.text("DPI Effect") << "  " << texts.text("Mode") << ": " << label(texts, lightModeText(mode));
     if (mode != kLightOff) {
         const Byte* param = lightParamField(const_cast<ConfigRecord&>(record), mode);
-        out << ", " << (param ? lightParamText(mode, *param) : "")
-            << ", " << (effect ? label(texts, lightEffectText(*effect)) : "");
+        const Byte* effect = lightEffectField(const_cast<ConfigRecord&>(record), mode);
+        out << ", " << texts.text("Parameter") << ": " << (param ? lightParamText(mode, *param) : "") << ", "
+            << texts.text("Effect") << ": " << (effect ? label(texts, lightEffectText(*effect)) : "");
     }
     out << '\n';
 }
 
-void reportMacroSlots(std::ostringstream& out, const ConfigRecord& record) {
-    out << "Macro slots\n";
+// Per slot: its loop count and how many of its 63 event records are used.
+void reportMacroSlots(std::ostringstream& out, const ConfigRecord& record, const TextCatalogue& texts) {
+    out << texts.text("Macro Setting") << '\n';
     for (int slot = 1; slot <= static_cast<int>(kMacroSlotCount); ++slot) {
         const auto bytes = macroSlot(record, slot);
         std::size_t records = 0;
         while (records < kMacroRecordCount && (bytes[2 + 2 * records] | bytes[3 + 2 * records]) != 0) ++records;
-        out << "  " << slot << "  loop " << GetLoopCount(record, slot) << ", " << records << " records ("
-            << 2 * records << " of " << kEventRecordBytes << " bytes)\n";
+        out << "  " << slot << "  " << texts.text("Loop Times") << " " << GetLoopCount(record, slot) << "  "
+            << records << "/" << kMacroRecordCount << '\n';
     }
 }
 
@@ -135,7 +143,7 @@ void reportMacroSlots(std::ostringstream& out, const ConfigRecord& record) {
 std::string describeButton(const ConfigRecord& record, int mode, int button, const TextCatalogue& texts) {
     const auto code = buttonField(record.buttons(mode), ButtonRow::Function, static_cast<std::size_t>(button));
     const auto name = functionLabel(code);
-    if (name.empty()) return "unknown function " + std::to_string(code) + " (off)";
+    if (name.empty()) return "? (" + std::to_string(code) + ")";  // encodes as 00 00 00 00
     std::string text(label(texts, name));
     const std::string parameter = parameterOf(record, mode, button, texts);
     return parameter.empty() ? text : text + ": " + parameter;
@@ -144,9 +152,9 @@ std::string describeButton(const ConfigRecord& record, int mode, int button, con
 std::string recordReport(const ConfigRecord& record, std::uint8_t sensorType, const TextCatalogue& texts) {
     std::ostringstream out;
     reportButtons(out, record, texts);
-    reportDpi(out, record, sensorType);
+    reportDpi(out, record, sensorType, texts);
     reportRateAndLighting(out, record, texts);
-    reportMacroSlots(out, record);
+    reportMacroSlots(out, record, texts);
     return out.str();
 }
 

@@ -83,10 +83,18 @@ TEST(ApplyCommand, ShowAndCaptionsReadTheSavedFiles) {
     ASSERT_EQ(run({"--simulate", "--data-dir", dir.path.string(), "apply"}), 0);
     std::string shown, captions;
     ASSERT_EQ(run({"--simulate=1", "--data-dir", dir.path.string(), "show"}, &shown), 0);
-    EXPECT_NE(shown.find("DPI stages (sensor type 1)"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("DPI Setting (1)"), std::string::npos) << shown;
     EXPECT_NE(shown.find("07 00 03 00  DPI Switch: DPI Loop"), std::string::npos) << shown;
     ASSERT_EQ(run({"--data-dir", dir.path.string(), "captions"}, &captions), 0);
     EXPECT_NE(captions.find("Item13=Left Click"), std::string::npos) << captions;
+
+    // With "Lan=CHS" every heading and label comes from the Chinese catalogue.
+    std::ofstream(dir.path / "str.ini", std::ios::app) << "[Skins]\nLan=CHS\n";
+    ASSERT_EQ(run({"--simulate", "--data-dir", dir.path.string(), "show"}, &shown), 0);
+    for (const char* chinese : {"按键设置", "左键", "DPI设置", "报告率设置", "DPI显示特效", "标准模式", "宏设置", "循环次数"})
+        EXPECT_NE(shown.find(chinese), std::string::npos) << chinese << '\n' << shown;
+    for (const char* english : {"Left Click", "Key Setting", "Standard", "Loop Times"})
+        EXPECT_EQ(shown.find(english), std::string::npos) << english << '\n' << shown;
 }
 
 }  // namespace
