@@ -7,47 +7,22 @@
 #include <fstream>
 #include <memory>
 
-#include "app/AppData.h"
-#include "app/CPellorDlg.h"
-#include "app/LinkSession.h"
-#include "platform/fake/FakeColourChooser.h"
-#include "platform/fake/FakeDesktopNotifier.h"
-#include "platform/fake/FakeMessageBox.h"
-#include "platform/fake/FakeSingleInstance.h"
-#include "platform/fake/FakeTray.h"
-#include "platform/fake/FakeUrlOpener.h"
+#include "app/fake/SimulatedShell.h"
 #include "platform/linux/SystemClock.h"
-#include "simulator/SimulatorBackend.h"
 
 namespace tarvik::bench {
 
 inline const std::filesystem::path kShare = TARVIK_BENCH_SHARE_DIR;
 
-struct BenchShell {
+struct BenchShell : SimulatedShell {
+    // Real protocol pauses, as the program has them.
     explicit BenchShell(const std::filesystem::path& dataDir)
-        : session(sim, nullptr, clock), data(dataPathsIn(dataDir), kShare / "Skins") {
+        : SimulatedShell(std::make_unique<platform::SystemClock>()) {
         std::filesystem::create_directories(dataDir);
         std::filesystem::copy_file(kShare / "config.bin", dataDir / "config.bin",
                                    std::filesystem::copy_options::overwrite_existing);
-        window = std::make_unique<CPellorDlg>(
-            ShellServices{instance, tray, messages, colours, urls, notifier, session, data,
-                          [](const std::string&) {}, [](int) {}, nullptr},
-            records);
+        build(dataPathsIn(dataDir), kShare / "Skins");
     }
-    ~BenchShell() { window->teardown(); }
-
-    simulator::SimulatorBackend sim;
-    platform::SystemClock clock;  // real protocol pauses, as the program has them
-    LinkSession session;
-    AppData data;
-    platform::FakeSingleInstance instance;
-    platform::FakeTray tray;
-    platform::FakeMessageBox messages;
-    platform::FakeColourChooser colours;
-    platform::FakeUrlOpener urls;
-    platform::FakeDesktopNotifier notifier;
-    RecordPair records;
-    std::unique_ptr<CPellorDlg> window;
 };
 
 inline long peakRssKb() {

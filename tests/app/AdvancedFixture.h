@@ -42,11 +42,9 @@ struct AdvancedRig : ShellRig {
 
     // Starts the window (on the Basic page) and opens the Advanced page, which reads the desktop.
     void open(bool showAdvanced = true) {
-        ShellServices services{instance, tray, messages, colours, urls, notifier, session, data,
-                               [this](const std::string& line) { debugLog.push_back(line); },
-                               [this](int code) { exitCode = code; },
-                               [this](const ConfigRecord&) { sync->writePointerSettings(records.current); }};
-        window = std::make_unique<CPellorDlg>(std::move(services), records);
+        ShellHooks hooks = recordingHooks();
+        hooks.applyPointerSettings = [this](const ConfigRecord&) { sync->writePointerSettings(records.current); };
+        window = std::make_unique<CPellorDlg>(services(session, data, std::move(hooks)), records);
         sync.emplace(desktop, window->sink());
         window->setPage(PageState::Advanced,
                         makeAdvancedPage(*window, records.current, data, messages, *sync, recordIni,

@@ -3,18 +3,11 @@
 // and a Macro Key entry.
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "AdvancedFixture.h"
-#include "app/AppData.h"
 #include "app/BasicPage.h"
-#include "app/LinkSession.h"
 #include "buttons/ButtonCatalogue.h"
 #include "buttons/KeyMatrix.h"
 #include "macros/MacroSlot.h"
-#include "platform/fake/FakeClock.h"
-#include "settings/ConfigFile.h"
-#include "simulator/SimulatorBackend.h"
 
 namespace tarvik::test {
 namespace {
@@ -27,29 +20,16 @@ struct MacroAnswer : NoParameterDialogs {
     MacroResult choice;
 };
 
-struct SessionRig {
-    SessionRig() {
-        qtApp();
+struct SessionRig : FreshInstallShell {
+    SessionRig()
+        : FreshInstallShell("", {.applyPointerSettings = [this](const ConfigRecord&) {
+                                     sync->writePointerSettings(records.current);
+                                 }}) {
         for (const char* skin : {"Carbon", "Arctic"})
             writeImage(skins.root() / skin / "delay-time.png", 384, 286, kMainColour);
-        const auto dir = skins.dir / "data";
-        std::filesystem::create_directories(dir);
-        std::ofstream(dir / "config.bin", std::ios::binary) << std::string(kConfigFileSize, '\0');
-        paths = dataPathsIn(dir);
-        data = std::make_unique<AppData>(paths, skins.root());
-        session = std::make_unique<LinkSession>(sim, nullptr, clock);
-        session->saveFiles = [this](const ConfigRecord& record) {
-            ConfigFile file = data->configFile();
-            SaveConfig(file, record, window->sink());
-        };
-        window = std::make_unique<CPellorDlg>(
-            ShellServices{instance, tray, messages, colours, urls, notifier, *session, *data,
-                          [](const std::string&) {}, [](int) {},
-                          [this](const ConfigRecord&) { sync->writePointerSettings(records.current); }},
-            records);
         sync.emplace(desktop, window->sink());
         window->setPage(PageState::Advanced,
-                        makeAdvancedPage(*window, records.current, *data, messages, *sync, paths.recordIni,
+                        makeAdvancedPage(*window, records.current, *data, messages, *sync, data->paths().recordIni,
                                          delayDialogPrompt(window->skin(), [] { return LanguageId::EN; }, messages,
                                                            window.get(), [](CDelayTimeDialog& dialog) {
                                                                QTest::keyClicks(dialog.field(), "300");
@@ -59,7 +39,7 @@ struct SessionRig {
         window->OnInitDialog();
         window->show();
     }
-    ~SessionRig() { window->teardown(); }
+    ~SessionRig() { teardown(); }  // before the pointer settings and the dialogs go
 
     AdvancedMacroArea& macros() const {
         return static_cast<AdvancedPage*>(window->page(PageState::Advanced))->macros();
@@ -73,23 +53,9 @@ struct SessionRig {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
     }
 
-    TempSkins skins;
-    DataPaths paths;
-    simulator::SimulatorBackend sim;
-    platform::FakeClock clock;
-    platform::FakeSingleInstance instance;
-    platform::FakeTray tray;
-    platform::FakeMessageBox messages;
-    platform::FakeColourChooser colours;
-    platform::FakeUrlOpener urls;
-    platform::FakeDesktopNotifier notifier;
     platform::FakePointerSettings desktop;
     MacroAnswer dialogs;
-    RecordPair records;
-    std::unique_ptr<AppData> data;
-    std::unique_ptr<LinkSession> session;
     std::optional<PointerSettingsSync> sync;
-    std::unique_ptr<CPellorDlg> window;
 };
 
 TEST(AdvancedSession, RecordedMacroAssignedToAButtonReachesTheMouse) {

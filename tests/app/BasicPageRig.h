@@ -5,16 +5,9 @@
 #include <QListWidget>
 #include <QTest>
 
-#include <fstream>
-
-#include "app/AppData.h"
 #include "app/BasicPage.h"
-#include "app/LinkSession.h"
 #include "app/ShellFixture.h"
 #include "buttons/KeyMatrix.h"
-#include "platform/fake/FakeClock.h"
-#include "settings/ConfigFile.h"
-#include "simulator/SimulatorBackend.h"
 #include "ui/SkinLayout.h"
 
 namespace tarvik::test {
@@ -37,31 +30,16 @@ struct FakeDialogs : ParameterDialogs {
     std::optional<MacroResult> macroKey() override { return ++opened, macroAnswer; }
 };
 
-struct BasicRig {
-    explicit BasicRig(int sensorType = 0, std::string language = "") {
-        qtApp();
-        data_dir = skins.dir / "data";
-        std::filesystem::create_directories(data_dir);
-        // An all-zero record that was never applied: the first run of a fresh install.
-        std::ofstream(data_dir / "config.bin", std::ios::binary) << std::string(kConfigFileSize, '\0');
-        if (!language.empty()) std::ofstream(data_dir / "str.ini") << "[Skins]\nLan=" << language << "\n";
+struct BasicRig : FreshInstallShell {
+    explicit BasicRig(int sensorType = 0, const std::string& language = "")
+        : FreshInstallShell(language.empty() ? "" : "[Skins]\nLan=" + language + "\n") {
         sim.mouse().state().sensorSettings[0] = static_cast<std::uint8_t>(sensorType);
-        data = std::make_unique<AppData>(dataPathsIn(data_dir), skins.root());
-        session = std::make_unique<LinkSession>(sim, nullptr, clock);
-        session->saveFiles = [this](const ConfigRecord& record) {
-            ConfigFile file = data->configFile();
-            SaveConfig(file, record, window->sink());
-        };
-        window = std::make_unique<CPellorDlg>(
-            ShellServices{instance, tray, messages, colours, urls, notifier, *session, *data,
-                          [](const std::string&) {}, [](int) {}, nullptr},
-            records);
         window->setParameterDialogs(&dialogs);
         window->OnInitDialog();
         window->show();
         messages.shown.clear();  // start-up notes (no hotplug) are not the page's
     }
-    ~BasicRig() { window->teardown(); }
+    ~BasicRig() { teardown(); }  // before the fake dialogs go
 
     BasicPage& page() const { return *static_cast<BasicPage*>(window->page(PageState::Basic)); }
     ConfigRecord& record() { return records.current; }
@@ -109,21 +87,7 @@ struct BasicRig {
         return {m[at], m[at + 1], m[at + 2], m[at + 3]};
     }
 
-    TempSkins skins;
-    std::filesystem::path data_dir;
-    simulator::SimulatorBackend sim;
-    platform::FakeClock clock;
-    platform::FakeSingleInstance instance;
-    platform::FakeTray tray;
-    platform::FakeMessageBox messages;
-    platform::FakeColourChooser colours;
-    platform::FakeUrlOpener urls;
-    platform::FakeDesktopNotifier notifier;
     FakeDialogs dialogs;
-    RecordPair records;
-    std::unique_ptr<AppData> data;
-    std::unique_ptr<LinkSession> session;
-    std::unique_ptr<CPellorDlg> window;
 };
 
 }  // namespace tarvik::test

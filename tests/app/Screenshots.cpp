@@ -11,21 +11,12 @@
 #include <iostream>
 
 #include "app/AdvancedPage.h"
-#include "app/AppData.h"
 #include "app/BasicPage.h"
 #include "app/CPellorDlg.h"
 #include "app/CSkinsDialog.h"
-#include "app/LinkSession.h"
-#include "platform/fake/FakeClock.h"
-#include "platform/fake/FakeColourChooser.h"
-#include "platform/fake/FakeDesktopNotifier.h"
+#include "app/fake/SimulatedShell.h"
 #include "macros/MacroStore.h"
-#include "platform/fake/FakeMessageBox.h"
 #include "platform/fake/FakePointerSettings.h"
-#include "platform/fake/FakeSingleInstance.h"
-#include "platform/fake/FakeTray.h"
-#include "platform/fake/FakeUrlOpener.h"
-#include "simulator/SimulatorBackend.h"
 #include "ui/SkinLayout.h"
 
 namespace {
@@ -38,31 +29,25 @@ bool save(QWidget& widget, const std::filesystem::path& file) {
     return ok;
 }
 
-bool shootSkin(const std::string& skin, const std::filesystem::path& skins, const std::filesystem::path& factory,
-               const std::filesystem::path& out) {
-    const auto dataDir = std::filesystem::temp_directory_path() / ("tarvik-shots-" + skin);
+// A fresh data folder in the temporary folder: the factory "config.bin" and `strIni` as "str.ini".
+std::filesystem::path freshDataDir(const std::string& name, const std::filesystem::path& factory,
+                                   const std::string& strIni) {
+    const auto dataDir = std::filesystem::temp_directory_path() / name;
     std::filesystem::remove_all(dataDir);
     std::filesystem::create_directories(dataDir);
     std::filesystem::copy_file(factory, dataDir / "config.bin");
-    std::ofstream(dataDir / "str.ini") << "[Skins]\nPath=" << skin << "\n";
+    std::ofstream(dataDir / "str.ini") << strIni;
+    return dataDir;
+}
 
-    simulator::SimulatorBackend sim;
-    platform::FakeClock clock;
-    LinkSession session(sim, nullptr, clock);
-    AppData data(dataPathsIn(dataDir), skins);
-    platform::FakeSingleInstance instance;
-    platform::FakeTray tray;
-    platform::FakeMessageBox messages;
-    platform::FakeColourChooser colours;
-    platform::FakeUrlOpener urls;
-    platform::FakeDesktopNotifier notifier;
-    RecordPair records;
-    CPellorDlg window({instance, tray, messages, colours, urls, notifier, session, data,
-                       [](const std::string&) {}, [](int) {}, nullptr},
-                      records);
+bool shootSkin(const std::string& skin, const std::filesystem::path& skins, const std::filesystem::path& factory,
+               const std::filesystem::path& out) {
+    const auto dataDir = freshDataDir("tarvik-shots-" + skin, factory, "[Skins]\nPath=" + skin + "\n");
+    SimulatedShell shell;
+    CPellorDlg& window = shell.build(dataPathsIn(dataDir), skins);
     bool ok = true;
     window.runSkinsDialog = [&](const SkinChoice& current) -> std::optional<SkinChoice> {
-        CSkinsDialog dialog(window.skin(), data, current, colours, messages, &window);
+        CSkinsDialog dialog(window.skin(), *shell.data, current, shell.colours, shell.messages, &window);
         dialog.show();
         dialog.clickAt({60, 135});  // open the skin list as a user would
         ok = save(dialog, out / ("skins-dialog-" + skin + ".png")) && ok;
@@ -73,7 +58,7 @@ bool shootSkin(const std::string& skin, const std::filesystem::path& skins, cons
     QTest::mouseMove(&window, QPoint(600, 633));  // OK in its hover state
     ok = save(window, out / ("basic-" + skin + ".png")) && ok;
     QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(710, 14));
-    window.teardown();
+    shell.teardown();
     std::filesystem::remove_all(dataDir);
     return ok;
 }
@@ -84,26 +69,10 @@ QPoint centre(const layout::Rect& r) { return {(r.left + r.right) / 2, (r.top + 
 // item, and the DPI sub-list beside its "DPI Switch" item.
 bool shootBasicPage(const std::string& skin, const std::string& language, const std::filesystem::path& skins,
                     const std::filesystem::path& factory, const std::filesystem::path& out) {
-    const auto dataDir = std::filesystem::temp_directory_path() / ("tarvik-shots-basic-" + skin + language);
-    std::filesystem::remove_all(dataDir);
-    std::filesystem::create_directories(dataDir);
-    std::filesystem::copy_file(factory, dataDir / "config.bin");
-    std::ofstream(dataDir / "str.ini") << "[Skins]\nPath=" << skin << "\nLan=" << language << "\n";
-
-    simulator::SimulatorBackend sim;
-    platform::FakeClock clock;
-    LinkSession session(sim, nullptr, clock);
-    AppData data(dataPathsIn(dataDir), skins);
-    platform::FakeSingleInstance instance;
-    platform::FakeTray tray;
-    platform::FakeMessageBox messages;
-    platform::FakeColourChooser colours;
-    platform::FakeUrlOpener urls;
-    platform::FakeDesktopNotifier notifier;
-    RecordPair records;
-    CPellorDlg window({instance, tray, messages, colours, urls, notifier, session, data,
-                       [](const std::string&) {}, [](int) {}, nullptr},
-                      records);
+    const auto dataDir = freshDataDir("tarvik-shots-basic-" + skin + language, factory,
+                                      "[Skins]\nPath=" + skin + "\nLan=" + language + "\n");
+    SimulatedShell shell;
+    CPellorDlg& window = shell.build(dataPathsIn(dataDir), skins);
     window.OnInitDialog();
     window.show();
     auto& page = *static_cast<BasicPage*>(window.page(PageState::Basic));
@@ -119,7 +88,7 @@ bool shootBasicPage(const std::string& skin, const std::string& language, const 
     };
     // A record with some life in it: two stages on, colours, lighting.
     clickAt(centre(layout::dpiStageBox(3)));
-    colours.answer = platform::Rgb{40, 200, 255};
+    shell.colours.answer = platform::Rgb{40, 200, 255};
     clickAt(centre(layout::dpiSwatch(3)));
     QTest::mouseMove(&window, centre(layout::buttonBox(2)));  // a box in its hover state
     bool ok = shot("modeA");
@@ -132,7 +101,7 @@ bool shootBasicPage(const std::string& skin, const std::string& language, const 
     if (QListWidget* list = page.buttonList()) hoverItem(list, 6);
     if (QListWidget* sub = page.dpiSubList()) hoverItem(sub, 2);
     ok = shot("dpi") && ok;
-    window.teardown();
+    shell.teardown();
     std::filesystem::remove_all(dataDir);
     return ok;
 }
@@ -147,11 +116,8 @@ void sendKey(QWidget& window, QEvent::Type type, unsigned evdev) {
 // new macro while it records A, Shift+B.
 bool shootAdvancedPage(const std::string& skin, const std::string& language, const std::filesystem::path& skins,
                        const std::filesystem::path& factory, const std::filesystem::path& out) {
-    const auto dataDir = std::filesystem::temp_directory_path() / ("tarvik-shots-advanced-" + skin + language);
-    std::filesystem::remove_all(dataDir);
-    std::filesystem::create_directories(dataDir);
-    std::filesystem::copy_file(factory, dataDir / "config.bin");
-    std::ofstream(dataDir / "str.ini") << "[Skins]\nPath=" << skin << "\nLan=" << language << "\n";
+    const auto dataDir = freshDataDir("tarvik-shots-advanced-" + skin + language, factory,
+                                      "[Skins]\nPath=" + skin + "\nLan=" + language + "\n");
     const DataPaths paths = dataPathsIn(dataDir);
     const std::vector<std::string> burst{"Ctrl   Dn", "50 ms", "C   Dn", "120 ms", "C   Up", "50 ms", "Ctrl   Up", "300 ms",
                           "Ctrl   Dn", "50 ms", "V   Dn", "50 ms", "V   Up", "50 ms", "Ctrl   Up"};
@@ -159,29 +125,17 @@ bool shootAdvancedPage(const std::string& skin, const std::string& language, con
     (void)SaveMacroLines(paths.recordIni, "Burst", burst);
     (void)SaveMacroLines(paths.recordIni, "Reload", reload);
 
-    simulator::SimulatorBackend sim;
-    platform::FakeClock clock;
-    LinkSession session(sim, nullptr, clock);
-    AppData data(paths, skins);
-    platform::FakeSingleInstance instance;
-    platform::FakeTray tray;
-    platform::FakeMessageBox messages;
-    platform::FakeColourChooser colours;
-    platform::FakeUrlOpener urls;
-    platform::FakeDesktopNotifier notifier;
+    SimulatedShell shell;
+    CPellorDlg& window = shell.build(paths, skins);
     platform::FakePointerSettings desktop;
     desktop.params = {6, 10, 1};
     desktop.speed = 14;
     desktop.lines = 5;
     desktop.doubleClickMs = 410;
     desktop.available.scrollOneScreen = false;  // as on GNOME: shown unavailable
-    RecordPair records;
-    CPellorDlg window({instance, tray, messages, colours, urls, notifier, session, data,
-                       [](const std::string&) {}, [](int) {}, nullptr},
-                      records);
     PointerSettingsSync pointer(desktop, window.sink());
-    window.setPage(PageState::Advanced, makeAdvancedPage(window, records.current, data, messages, pointer,
-                                                         paths.recordIni, [] { return std::nullopt; }));
+    window.setPage(PageState::Advanced, makeAdvancedPage(window, shell.records.current, *shell.data, shell.messages,
+                                                         pointer, paths.recordIni, [] { return std::nullopt; }));
     window.OnInitDialog();
     window.show();
     auto& macros = static_cast<AdvancedPage*>(window.page(PageState::Advanced))->macros();
@@ -211,7 +165,7 @@ bool shootAdvancedPage(const std::string& skin, const std::string& language, con
     QTest::mouseMove(&window, centre(layout::kStopRecording));
     ok = shot("recording") && ok;
     clickAt(centre(layout::kStopRecording));
-    window.teardown();
+    shell.teardown();
     std::filesystem::remove_all(dataDir);
     return ok;
 }

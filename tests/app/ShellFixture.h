@@ -1,5 +1,5 @@
-// Test doubles and a small on-disk skin for the main window's tests: every double writes its
-// calls into one shared step log, so the start-up order can be read back.
+// Test doubles, a small on-disk skin and the window rigs of the main window's tests: the
+// recording doubles write their calls into one shared step log, so the start-up order can be read back.
 #pragma once
 
 #include <QApplication>
@@ -15,12 +15,8 @@
 #include <vector>
 
 #include "app/CPellorDlg.h"
-#include "platform/fake/FakeColourChooser.h"
-#include "platform/fake/FakeDesktopNotifier.h"
-#include "platform/fake/FakeMessageBox.h"
-#include "platform/fake/FakeSingleInstance.h"
-#include "platform/fake/FakeTray.h"
-#include "platform/fake/FakeUrlOpener.h"
+#include "app/fake/FakeShellPlatform.h"
+#include "app/fake/SimulatedShell.h"
 #include "ui/TextCatalogue.h"
 
 namespace tarvik::test {
@@ -63,26 +59,6 @@ struct TempSkins {
     }
     std::filesystem::path root() const { return dir / "Skins"; }
     std::filesystem::path dir;
-};
-
-class RecordingInstance : public platform::FakeSingleInstance {
-public:
-    explicit RecordingInstance(StepLog& log) : log_(log) {}
-    bool acquire(const std::string& name) override {
-        log_.push_back("instance");
-        return FakeSingleInstance::acquire(name);
-    }
-    StepLog& log_;
-};
-
-class RecordingTray : public platform::FakeTray {
-public:
-    explicit RecordingTray(StepLog& log) : log_(log) {}
-    void show(const std::string& tip, platform::TrayListener& listener) override {
-        log_.push_back("tray");
-        FakeTray::show(tip, listener);
-    }
-    StepLog& log_;
 };
 
 class RecordingSession : public DeviceSession {
@@ -162,28 +138,46 @@ public:
 };
 
 // The main window over doubles; `exitCode` is set when the window ends the process.
-struct ShellRig {
-    ShellRig() : instance(log), tray(log), session(log), data(log, skins.root()) { qtApp(); }
+struct ShellRig : FakeShellPlatform {
+    ShellRig() : session(log), data(log, skins.root()) {
+        qtApp();
+        instance.onAcquire = [this] { log.push_back("instance"); };
+        tray.onShow = [this] { log.push_back("tray"); };
+    }
+    // Hooks that keep the debug log's lines and the exit code.
+    ShellHooks recordingHooks() {
+        return {[this](const std::string& line) { debugLog.push_back(line); }, [this](int code) { exitCode = code; },
+                nullptr};
+    }
     std::unique_ptr<CPellorDlg> makeWindow() {
-        ShellServices services{instance, tray, messages, colours, urls, notifier, session, data,
-                               [this](const std::string& line) { debugLog.push_back(line); },
-                               [this](int code) { exitCode = code; }, nullptr};
-        return std::make_unique<CPellorDlg>(std::move(services), records);
+        return std::make_unique<CPellorDlg>(services(session, data, recordingHooks()), records);
     }
 
     TempSkins skins;
     StepLog log;
-    RecordingInstance instance;
-    RecordingTray tray;
-    platform::FakeMessageBox messages;
-    platform::FakeColourChooser colours;
-    platform::FakeUrlOpener urls;
-    platform::FakeDesktopNotifier notifier;
     RecordingSession session;
     RecordingData data;
     RecordPair records;
     std::vector<std::string> debugLog;
     std::optional<int> exitCode;
+};
+
+// The main window on the simulated mouse over a fresh install: the temporary skins and a data
+// folder whose "config.bin" is all zeros and was never applied, with `strIni` as "str.ini"
+// when it is not empty. The rigs built on it add their pages and dialogs, then start it.
+struct FreshInstallShell : SimulatedShell {
+    explicit FreshInstallShell(const std::string& strIni = "", ShellHooks hooks = {}) {
+        qtApp();
+        data_dir = skins.dir / "data";
+        std::filesystem::create_directories(data_dir);
+        std::ofstream(data_dir / "config.bin", std::ios::binary) << std::string(kConfigFileSize, '\0');
+        if (!strIni.empty()) std::ofstream(data_dir / "str.ini") << strIni;
+        build(dataPathsIn(data_dir), skins.root(), std::move(hooks));
+    }
+    ~FreshInstallShell() { teardown(); }  // while the skins and data files are still there
+
+    TempSkins skins;
+    std::filesystem::path data_dir;
 };
 
 }  // namespace tarvik::test

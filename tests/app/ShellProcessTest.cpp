@@ -25,10 +25,10 @@ TEST(ShellOnSimulator, DpiReportBecomesTheStageBalloon) {
     simulator::SimulatorBackend sim;
     platform::FakeClock clock;
     LinkSession session(sim, nullptr, clock);
-    ShellServices services{rig.instance, rig.tray, rig.messages, rig.colours, rig.urls, rig.notifier, session,
-                           rig.data, [&](const std::string& line) { rig.debugLog.push_back(line); },
-                           [](int) {}, nullptr};
-    CPellorDlg window(std::move(services), rig.records);
+    CPellorDlg window(rig.services(session, rig.data, {.debugLog = [&](const std::string& line) {
+                                                         rig.debugLog.push_back(line);
+                                                     }}),
+                      rig.records);
     ASSERT_EQ(window.OnInitDialog(), CPellorDlg::InitResult::Ready);
     ASSERT_TRUE(session.connected());
     const std::size_t before = rig.tray.balloons.size();

@@ -1,6 +1,7 @@
 // A tray that records balloons and lets tests click the icon and choose the menu item.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@ public:
     };
     bool available() const override { return hasTray; }
     void show(const std::string& shownTip, TrayListener& l) override {
+        if (onShow) onShow();
         tip = shownTip;
         listener = &l;
         shown = true;
@@ -35,6 +37,7 @@ public:
     std::string tip, menuText;
     std::vector<Balloon> balloons;
     TrayListener* listener = nullptr;
+    std::function<void()> onShow;  // called first, so a test can log the order of calls
 };
 
 }  // namespace tarvik::platform
