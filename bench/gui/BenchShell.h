@@ -25,12 +25,13 @@ struct BenchShell : SimulatedShell {
     }
 };
 
-inline long peakRssKb() {
+// A "/proc/self/status" value in kB ("VmHWM:", "VmRSS:"); 0 when it is not there.
+inline long statusKb(const std::string& key) {
     std::ifstream status("/proc/self/status");
-    std::string key;
+    std::string word;
     long value = 0;
-    while (status >> key) {
-        if (key == "VmHWM:") {
+    while (status >> word) {
+        if (word == key) {
             status >> value;
             return value;
         }
@@ -39,18 +40,7 @@ inline long peakRssKb() {
     return 0;
 }
 
-inline long rssKb() {
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    long value = 0;
-    while (status >> key) {
-        if (key == "VmRSS:") {
-            status >> value;
-            return value;
-        }
-        status.ignore(1 << 12, '\n');
-    }
-    return 0;
-}
+inline long peakRssKb() { return statusKb("VmHWM:"); }
+inline long rssKb() { return statusKb("VmRSS:"); }
 
 }  // namespace tarvik::bench

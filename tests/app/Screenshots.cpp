@@ -65,6 +65,16 @@ bool shootSkin(const std::string& skin, const std::filesystem::path& skins, cons
 
 QPoint centre(const layout::Rect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
+// The pointer goes where it clicks, so the hover states are those a user would see.
+void moveAndClick(QWidget& window, QPoint point) {
+    QTest::mouseMove(&window, point);
+    QTest::mouseClick(&window, Qt::LeftButton, {}, point);
+}
+
+void hoverItem(QListWidget* list, int row) {
+    QTest::mouseMove(list->viewport(), list->visualItemRect(list->item(row)).center());
+}
+
 // The Basic page in one language: Mode A, Mode B, a button list open with the pointer on an
 // item, and the DPI sub-list beside its "DPI Switch" item.
 bool shootBasicPage(const std::string& skin, const std::string& language, const std::filesystem::path& skins,
@@ -78,14 +88,7 @@ bool shootBasicPage(const std::string& skin, const std::string& language, const 
     auto& page = *static_cast<BasicPage*>(window.page(PageState::Basic));
     const std::string tag = "-" + std::string(language == "CHS" ? "chs" : "en") + "-" + skin + ".png";
     const auto shot = [&](const std::string& name) { return save(window, out / ("basic-" + name + tag)); };
-    // The pointer goes where it clicks, so the hover states are those a user would see.
-    const auto clickAt = [&window](QPoint point) {
-        QTest::mouseMove(&window, point);
-        QTest::mouseClick(&window, Qt::LeftButton, {}, point);
-    };
-    const auto hoverItem = [](QListWidget* list, int row) {
-        QTest::mouseMove(list->viewport(), list->visualItemRect(list->item(row)).center());
-    };
+    const auto clickAt = [&window](QPoint point) { moveAndClick(window, point); };
     // A record with some life in it: two stages on, colours, lighting.
     clickAt(centre(layout::dpiStageBox(3)));
     shell.colours.answer = platform::Rgb{40, 200, 255};
@@ -141,13 +144,7 @@ bool shootAdvancedPage(const std::string& skin, const std::string& language, con
     auto& macros = static_cast<AdvancedPage*>(window.page(PageState::Advanced))->macros();
     const std::string tag = "-" + std::string(language == "CHT" ? "cht" : "en") + "-" + skin + ".png";
     const auto shot = [&](const std::string& name) { return save(window, out / ("advanced-" + name + tag)); };
-    const auto clickAt = [&window](QPoint point) {
-        QTest::mouseMove(&window, point);
-        QTest::mouseClick(&window, Qt::LeftButton, {}, point);
-    };
-    const auto hoverItem = [](QListWidget* list, int row) {
-        QTest::mouseMove(list->viewport(), list->visualItemRect(list->item(row)).center());
-    };
+    const auto clickAt = [&window](QPoint point) { moveAndClick(window, point); };
     clickAt(centre(layout::kAdvancedTab));
     hoverItem(macros.eventList(), 6);
     clickAt(centre(layout::kMouseEventHeader));
