@@ -29,6 +29,14 @@ bool save(QWidget& widget, const std::filesystem::path& file) {
     return ok;
 }
 
+// "str.ini" of a user of `skin`: the light Arctic skin's users pick another text colour in the
+// skins dialog (the first-run green is hard to read on it): a blue that reads on the skin and on
+// the black lists and fields alike.
+std::string skinSettings(const std::string& skin) {
+    const std::string colour = skin == "Arctic" ? "RColor=0\nGColor=110\nBColor=220\n" : "";
+    return "[Skins]\nPath=" + skin + "\n" + colour;
+}
+
 // A fresh data folder in the temporary folder: the factory "config.bin" and `strIni` as "str.ini".
 std::filesystem::path freshDataDir(const std::string& name, const std::filesystem::path& factory,
                                    const std::string& strIni) {
@@ -42,7 +50,7 @@ std::filesystem::path freshDataDir(const std::string& name, const std::filesyste
 
 bool shootSkin(const std::string& skin, const std::filesystem::path& skins, const std::filesystem::path& factory,
                const std::filesystem::path& out) {
-    const auto dataDir = freshDataDir("tarvik-shots-" + skin, factory, "[Skins]\nPath=" + skin + "\n");
+    const auto dataDir = freshDataDir("tarvik-shots-" + skin, factory, skinSettings(skin));
     SimulatedShell shell;
     CPellorDlg& window = shell.build(dataPathsIn(dataDir), skins);
     bool ok = true;
@@ -80,7 +88,7 @@ void hoverItem(QListWidget* list, int row) {
 bool shootBasicPage(const std::string& skin, const std::string& language, const std::filesystem::path& skins,
                     const std::filesystem::path& factory, const std::filesystem::path& out) {
     const auto dataDir = freshDataDir("tarvik-shots-basic-" + skin + language, factory,
-                                      "[Skins]\nPath=" + skin + "\nLan=" + language + "\n");
+                                      skinSettings(skin) + "Lan=" + language + "\n");
     SimulatedShell shell;
     CPellorDlg& window = shell.build(dataPathsIn(dataDir), skins);
     window.OnInitDialog();
@@ -120,7 +128,7 @@ void sendKey(QWidget& window, QEvent::Type type, unsigned evdev) {
 bool shootAdvancedPage(const std::string& skin, const std::string& language, const std::filesystem::path& skins,
                        const std::filesystem::path& factory, const std::filesystem::path& out) {
     const auto dataDir = freshDataDir("tarvik-shots-advanced-" + skin + language, factory,
-                                      "[Skins]\nPath=" + skin + "\nLan=" + language + "\n");
+                                      skinSettings(skin) + "Lan=" + language + "\n");
     const DataPaths paths = dataPathsIn(dataDir);
     const std::vector<std::string> burst{"Ctrl   Dn", "50 ms", "C   Dn", "120 ms", "C   Up", "50 ms", "Ctrl   Up", "300 ms",
                           "Ctrl   Dn", "50 ms", "V   Dn", "50 ms", "V   Up", "50 ms", "Ctrl   Up"};
