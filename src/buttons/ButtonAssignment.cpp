@@ -47,10 +47,12 @@ bool ButtonAssignment::holdsShift(int mode, int button) const {
     return buttonField(record_.buttons(mode), ButtonRow::Function, at(button)) == kFnShift;
 }
 
-std::string ButtonAssignment::label(int function) const {
-    if (function < 0 || function >= static_cast<int>(kButtonFunctionCount)) return {};
-    return std::string(catalogue_.text(kLabelRows[at(function)]));
+std::string functionText(int code, const TextCatalogue& catalogue) {
+    if (code < 0 || code >= static_cast<int>(kButtonFunctionCount)) return {};
+    return std::string(catalogue.text(kLabelRows[at(code)]));
 }
+
+std::string ButtonAssignment::label(int function) const { return functionText(function, catalogue_); }
 
 std::vector<std::string> ButtonAssignment::listItems() const {
     std::vector<std::string> items;

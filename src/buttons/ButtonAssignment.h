@@ -66,4 +66,7 @@ private:
     std::optional<int> openList_;
 };
 
+// The list label of function `code` (0-15) in the catalogue's language; empty above 15.
+std::string functionText(int code, const TextCatalogue& catalogue);
+
 }  // namespace tarvik

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "buttons/ButtonAssignment.h"
 #include "buttons/ButtonCatalogue.h"
 #include "buttons/ChoiceTables.h"
 #include "buttons/KeyCodes.h"
@@ -11,6 +12,7 @@
 #include "macros/MacroSlot.h"
 #include "performance/DpiTables.h"
 #include "performance/Lighting.h"
+#include "performance/LightingEditor.h"
 
 namespace tarvik::cli {
 namespace {
@@ -19,13 +21,6 @@ std::string hexByte(unsigned value) {
     char text[8];
     std::snprintf(text, sizeof text, "%02x", value & 0xFFu);
     return text;
-}
-
-// A catalogue text named by its English wording, in the interface language.
-std::string_view label(const TextCatalogue& texts, std::string_view english) {
-    for (std::size_t row = 0; row < kCatalogue.size(); ++row)
-        if (kCatalogue[row].en == english) return texts.text(static_cast<int>(row) + 1);
-    return english;
 }
 
 std::string_view choiceText(const ChoiceText& text, LanguageId language) {
@@ -115,14 +110,11 @@ void reportRateAndLighting(std::ostringstream& out, const ConfigRecord& record, 
     const auto position = reportRatePosition(record.reportRateCode);
     out << texts.text("Report Rate Setting") << "  " << kReportRates[static_cast<std::size_t>(position - 1)].label
         << " Hz (" << int(record.reportRateCode) << ")\n";
-    const auto mode = record.lightMode;
-    out << texts.text("DPI Effect") << "  " << texts.text("Mode") << ": " << label(texts, lightModeText(mode));
-    if (mode != kLightOff) {
-        const Byte* param = lightParamField(const_cast<ConfigRecord&>(record), mode);
-        const Byte* effect = lightEffectField(const_cast<ConfigRecord&>(record), mode);
-        out << ", " << texts.text("Parameter") << ": " << (param ? lightParamText(mode, *param) : "") << ", "
-            << texts.text("Effect") << ": " << (effect ? label(texts, lightEffectText(*effect)) : "");
-    }
+    using Field = LightingEditor::Field;
+    out << texts.text("DPI Effect") << "  " << texts.text("Mode") << ": " << lightingText(record, texts, Field::Mode);
+    if (record.lightMode != kLightOff)
+        out << ", " << texts.text("Parameter") << ": " << lightingText(record, texts, Field::Parameter) << ", "
+            << texts.text("Effect") << ": " << lightingText(record, texts, Field::Effect);
     out << '\n';
 }
 
@@ -142,9 +134,8 @@ void reportMacroSlots(std::ostringstream& out, const ConfigRecord& record, const
 
 std::string describeButton(const ConfigRecord& record, int mode, int button, const TextCatalogue& texts) {
     const auto code = buttonField(record.buttons(mode), ButtonRow::Function, static_cast<std::size_t>(button));
-    const auto name = functionLabel(code);
-    if (name.empty()) return "? (" + std::to_string(code) + ")";  // encodes as 00 00 00 00
-    std::string text(label(texts, name));
+    std::string text = functionText(code, texts);
+    if (text.empty()) return "? (" + std::to_string(code) + ")";  // encodes as 00 00 00 00
     const std::string parameter = parameterOf(record, mode, button, texts);
     return parameter.empty() ? text : text + ": " + parameter;
 }

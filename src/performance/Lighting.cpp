@@ -105,4 +105,12 @@ Byte* lightEffectField(ConfigRecord& record, std::uint8_t mode) {
     return nullptr;
 }
 
+const Byte* lightParamField(const ConfigRecord& record, std::uint8_t mode) {
+    return lightParamField(const_cast<ConfigRecord&>(record), mode);
+}
+
+const Byte* lightEffectField(const ConfigRecord& record, std::uint8_t mode) {
+    return lightEffectField(const_cast<ConfigRecord&>(record), mode);
+}
+
 }  // namespace tarvik

@@ -37,5 +37,7 @@ std::span<const std::uint8_t> lightEffectChoices(std::uint8_t mode);
 // unknown modes, which keep neither.
 Byte* lightParamField(ConfigRecord& record, std::uint8_t mode);
 Byte* lightEffectField(ConfigRecord& record, std::uint8_t mode);
+const Byte* lightParamField(const ConfigRecord& record, std::uint8_t mode);
+const Byte* lightEffectField(const ConfigRecord& record, std::uint8_t mode);
 
 }  // namespace tarvik

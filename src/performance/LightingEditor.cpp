@@ -16,35 +16,28 @@ constexpr std::array<int, 4> kEffectRows{catalogueRow("Non-Disolay"), catalogueR
 // The mode list: Standard, Respiration, Neon; "Off" cannot be chosen again.
 constexpr std::array<std::uint8_t, 3> kModeChoices{kLightStandard, kLightRespiration, kLightNeon};
 
-// The effect byte of the record's current mode; nullptr for Off and unknown modes.
-const Byte* effectField(const ConfigRecord& record) {
-    switch (record.lightMode) {
-    case kLightStandard: return &record.lightEffectStandard;
-    case kLightRespiration: return &record.lightEffectRespiration;
-    case kLightNeon: return &record.lightEffectNeon;
-    default: return nullptr;
-    }
-}
-
 }  // namespace
 
 LightingEditor::LightingEditor(ConfigRecord& record, const TextCatalogue& catalogue)
     : record_(record), catalogue_(catalogue) {}
 
-std::string LightingEditor::text(Field field) const {
-    const std::uint8_t mode = record_.lightMode;
+std::string LightingEditor::text(Field field) const { return lightingText(record_, catalogue_, field); }
+
+std::string lightingText(const ConfigRecord& record, const TextCatalogue& catalogue, LightingEditor::Field field) {
+    using Field = LightingEditor::Field;
+    const std::uint8_t mode = record.lightMode;
     switch (field) {
     case Field::Mode:
-        return mode < kModeRows.size() ? std::string(catalogue_.text(kModeRows[mode])) : std::string();
+        return mode < kModeRows.size() ? std::string(catalogue.text(kModeRows[mode])) : std::string();
     case Field::Parameter: {
         // Off and unknown modes keep no parameter, so there is nothing to show.
-        if (lightParamField(record_, mode) == nullptr) return {};
-        return std::string(lightParamText(mode, *lightParamField(record_, mode)));
+        const Byte* param = lightParamField(record, mode);
+        return param ? std::string(lightParamText(mode, *param)) : std::string();
     }
     case Field::Effect: {
-        const Byte* effect = effectField(record_);
+        const Byte* effect = lightEffectField(record, mode);
         if (effect == nullptr || *effect >= kEffectRows.size()) return {};
-        return std::string(catalogue_.text(kEffectRows[*effect]));
+        return std::string(catalogue.text(kEffectRows[*effect]));
     }
     }
     return {};

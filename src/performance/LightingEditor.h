@@ -32,4 +32,7 @@ private:
     const TextCatalogue& catalogue_;
 };
 
+// The text of a lighting field for `record` in the catalogue's language (what the page shows).
+std::string lightingText(const ConfigRecord& record, const TextCatalogue& catalogue, LightingEditor::Field field);
+
 }  // namespace tarvik
