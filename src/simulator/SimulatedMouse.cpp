@@ -13,6 +13,14 @@ namespace {
 
 constexpr std::uint8_t kNoise = 0xEE;
 
+// All eight bytes of a good packet add up to 0xFF modulo 256. Summed here on its own, not
+// through the program's checksum function, so a wrong checksum on the program's side shows.
+bool checksumHolds(const CommandPacket& p) {
+    unsigned sum = 0;
+    for (std::uint8_t b : p) sum += b;
+    return (sum & 0xFF) == 0xFF;
+}
+
 bool isHandshake(const CommandPacket& p) {
     return std::equal(p.begin(), p.begin() + 5, kHandshakePacket.begin());
 }
@@ -64,11 +72,18 @@ void SimulatedMouse::setFeature(std::span<const std::uint8_t> report) {
     pendingInput_.clear();
     CommandPacket decoded = raw;
     Unscramble(decoded, scrambleKey());
-    if (isHandshake(raw) || isHandshake(decoded)) {
+    const bool plainHandshake = isHandshake(raw);
+    const bool handshakeAttempt = plainHandshake || isHandshake(decoded);
+    const CommandPacket p = plainHandshake ? raw : handshakeAttempt || scrambling_ ? decoded : raw;
+    if (!checksumHolds(p)) {
+        badChecksums_.push_back(p);
+        pendingAnswer_ = {};
+        return;
+    }
+    if (handshakeAttempt) {
         handshake(raw);
         return;
     }
-    const CommandPacket p = scrambling_ ? decoded : raw;
     commands_.push_back(p);
     execute(p);
 }
@@ -207,6 +222,7 @@ void SimulatedMouse::powerCycle() {
 void SimulatedMouse::clearRecords() {
     wire_.clear();
     commands_.clear();
+    badChecksums_.clear();
 }
 
 }  // namespace tarvik::simulator

@@ -9,6 +9,8 @@
 //   colour block 0    bytes 0x40 + i for i = 0..23; block 1 all zero
 //   DPI codes, key matrices, macro slots: all zero
 // The sensor type is selectable (0-3) through `state().sensorSettings[0]`.
+// Like a real mouse it checks the checksum of every packet it receives and ignores a packet
+// whose checksum is wrong; tests read those packets from `badChecksums()`.
 #pragma once
 
 #include <array>
@@ -77,6 +79,9 @@ public:
     void setEchoPlainHandshake(bool on) { echoPlain_ = on; }
     bool scrambling() const { return scrambling_; }
 
+    // Packets whose checksum was wrong, as the firmware understood them; it ignored each.
+    const std::vector<CommandPacket>& badChecksums() const { return badChecksums_; }
+
     const std::vector<WireRecord>& wire() const { return wire_; }
     // The packets received after the handshake, as the firmware understood them (unscrambled).
     const std::vector<CommandPacket>& commands() const { return commands_; }
@@ -101,6 +106,7 @@ private:
     std::vector<std::uint8_t> blockData_;
     std::vector<WireRecord> wire_;
     std::vector<CommandPacket> commands_;
+    std::vector<CommandPacket> badChecksums_;
 };
 
 }  // namespace tarvik::simulator

@@ -37,6 +37,15 @@ TEST(Handshake, OutcomesByWhatTheMouseAnswers) {
         EXPECT_EQ(rig.clock.pauses, std::vector<unsigned>(c.attempts, 5));
         // Whatever the outcome the listener is woken to look at `connected` again.
         EXPECT_TRUE(rig.link.deviceEvent.isSet());
+        EXPECT_TRUE(rig.mouse().badChecksums().empty());
+        if (c.mouse == Mouse::ScrambledOnly) {
+            // The scrambled attempt and the mouse's answer, as the wire carries them.
+            const Bytes scrambledMagic{0x00, 0x66, 0x0D, 0x3F, 0x8C, 0xB7, 0x9E, 0xAD, 0xFE};
+            const auto& wire = rig.mouse().wire();
+            ASSERT_EQ(wire.size(), 4u);
+            EXPECT_EQ(wire[2].bytes, scrambledMagic);
+            EXPECT_EQ(wire[3].bytes, scrambledMagic);
+        }
     }
 }
 

@@ -74,6 +74,7 @@ TEST(ApplySettings, PutsTheOpcodesOnTheWireInOrderThenSaves) {
     expected.insert(expected.end(), 12, 0x93);
     expected.insert(expected.end(), 4, 0x12);
     EXPECT_EQ(opcodes(rig.mouse()), expected);
+    EXPECT_TRUE(rig.mouse().badChecksums().empty());
     EXPECT_EQ(rig.saves, 1);
     EXPECT_EQ(rig.commandsAtSave, expected.size());
     EXPECT_EQ(rig.mouse().state().reportRate, 2);
