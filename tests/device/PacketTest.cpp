@@ -51,24 +51,37 @@ TEST(Scrambler, UnscrambleUndoesScrambleForManyPacketsAndKeys) {
     }
 }
 
-// Worked by hand through the four steps with the program's key: a change to any step, or to
-// the key characters, shows up here (the mouse's firmware must agree byte for byte).
-TEST(Scrambler, HandshakeScramblesToAFixedForm) {
-    CommandPacket p{0x00, 0xAA, 0xDD, 0x3B, 0x62, 0x00, 0x00, 0xDB};
-    const ScrambleKeyBytes key = scrambleKey();
-    // Step 1 (swaps): 00 62 DB 00 AA 00 3B DD; step 2 XOR key bytes 1-6.
-    auto x = [&](std::uint8_t b, std::size_t i) { return static_cast<std::uint8_t>(b ^ key[i]); };
-    CommandPacket expected{0x00, x(0x62, 1), x(0xDB, 2), x(0x00, 3), x(0xAA, 4), x(0x00, 5), x(0x3B, 6), 0xDD};
-    // Step 3: rotate left by 3 bits over the 64-bit big-endian word.
-    std::uint64_t w = 0;
-    for (auto b : expected) w = (w << 8) | b;
-    w = (w << 3) | (w >> 61);
-    for (std::size_t i = 8; i-- > 0; w >>= 8) expected[i] = static_cast<std::uint8_t>(w);
-    // Step 4: add the nibble-swapped "VeLomIra".
-    const std::uint8_t swapped[8] = {0x65, 0x56, 0xC4, 0xF6, 0xD6, 0x94, 0x27, 0x16};
-    for (std::size_t i = 0; i < 8; ++i) expected[i] = static_cast<std::uint8_t>(expected[i] + swapped[i]);
-    Scramble(p, key);
-    EXPECT_EQ(p, expected);
+// Literal results worked out by hand through the four steps, so neither the steps nor the key
+// characters can change without this table noticing (the mouse's firmware must agree byte
+// for byte, and the simulated firmware shares the code under test).
+TEST(Scrambler, KnownPacketsScrambleToFixedBytes) {
+    struct Case {
+        const char* name;
+        CommandPacket plain, scrambled;
+    };
+    const Case cases[] = {
+        {"handshake", {0x00, 0xAA, 0xDD, 0x3B, 0x62, 0x00, 0x00, 0xDB}, {0x66, 0x0D, 0x3F, 0x8C, 0xB7, 0x9E, 0xAD, 0xFE}},
+        {"all zero", {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xFF}, {0x67, 0xFC, 0x1F, 0x89, 0x87, 0x9F, 0x7F, 0x16}},
+        {"read sensor", {0x83, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x7C}, {0x67, 0xF8, 0x07, 0x89, 0x8B, 0xA7, 0x7F, 0x16}},
+        {"write sensor", {0x03, 0x00, 0x01, 0x00, 0x45, 0x00, 0x00, 0xB6}, {0x65, 0xE2, 0xD7, 0x89, 0x87, 0xA7, 0x7F, 0x1E}},
+        {"colour answer", {0x90, 0x01, 0x18, 0x00, 0x00, 0x00, 0x00, 0x56}, {0x67, 0xF9, 0xD7, 0x89, 0x93, 0x1F, 0x7F, 0xD6}},
+        {"every bit pattern", {0x93, 0x0C, 0x80, 0xFF, 0x7F, 0x01, 0xFE, 0x63}, {0x6E, 0xB0, 0x80, 0x59, 0xAB, 0x28, 0xCB, 0x16}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CommandPacket p = c.plain;
+        Scramble(p, scrambleKey());
+        EXPECT_EQ(p, c.scrambled);
+        Unscramble(p, scrambleKey());
+        EXPECT_EQ(p, c.plain);
+        p = c.scrambled;
+        Unscramble(p, scrambleKey());
+        EXPECT_EQ(p, c.plain);
+    }
+}
+
+TEST(ScrambleKey, IsTheFirmwaresSixCharacters) {
+    EXPECT_EQ(scrambleKey(), (ScrambleKeyBytes{0x00, 0x54, 0x34, 0x72, 0x76, 0x21, 0x6B, 0x00}));
 }
 
 TEST(ScrambleKey, SixPrintableCharactersBetweenZeroBytes) {
