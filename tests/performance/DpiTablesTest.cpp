@@ -1,8 +1,10 @@
 // DPI tables by sensor, the DPI codes with their on/off bit, the colour block and report rate.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "performance/DpiTables.h"
 
@@ -26,6 +28,43 @@ TEST(DpiTables, LabelAndCodeBySensorAndLevel) {
         SCOPED_TRACE("sensor " + std::to_string(c.sensor) + " level " + std::to_string(c.level));
         EXPECT_EQ(DpiLabel(c.sensor, c.level), c.label);
         EXPECT_EQ(dpiCode(c.sensor, c.level), c.code);
+    }
+}
+
+// The four tables as the mouse's sensors define them, one row per sensor, level 0 first.
+TEST(DpiTables, EveryLevelOfEverySensor) {
+    struct SensorCase {
+        std::uint8_t sensor;
+        std::vector<std::string_view> labels;
+        std::vector<std::uint8_t> codes;
+    };
+    // clang-format off
+    const SensorCase cases[] = {
+        {0, {"250", "500", "750", "1000", "1250", "1500", "1750", "2000", "2500", "3000", "3500", "4000"},
+            {0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x25, 0x26, 0x27, 0x28}},
+        {1, {"600", "800", "1000", "1200", "1600", "2000", "2400", "3200"},
+            {0x01, 0x02, 0x03, 0x04, 0x05, 0x23, 0x24, 0x25}},
+        {2, {"250", "500", "750", "1000", "1250", "1500", "2000", "2500"},
+            {0x02, 0x04, 0x06, 0x08, 0x0A, 0x26, 0x28, 0x2A}},
+        {3, {"400", "800", "1200", "1600", "2000", "2400", "2800", "3200"},
+            {0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08}},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        ASSERT_EQ(c.labels.size(), c.codes.size());
+        EXPECT_TRUE(std::ranges::equal(dpiLabels(c.sensor), c.labels)) << "sensor " << int(c.sensor);
+        for (std::size_t level = 0; level < c.codes.size(); ++level) {
+            SCOPED_TRACE("sensor " + std::to_string(c.sensor) + " level " + std::to_string(level));
+            const auto l = static_cast<std::uint8_t>(level);
+            EXPECT_EQ(DpiLabel(c.sensor, l), c.labels[level]);
+            EXPECT_EQ(dpiCode(c.sensor, l), c.codes[level]);
+            ConfigRecord record{};
+            record.dpiLevel = {l, l, l, l};
+            record.dpiEnabled = {1, 0, 1, 0};
+            const auto sent = DpiCodes(record, c.sensor);
+            EXPECT_EQ(sent[0], c.codes[level]);
+            EXPECT_EQ(sent[1], c.codes[level] | 0x80);
+        }
     }
 }
 
