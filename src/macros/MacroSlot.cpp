@@ -79,7 +79,7 @@ LoopField loopFieldValue(std::string_view text) {
     return {static_cast<std::uint16_t>(value), false};
 }
 
-EventRecords encodeEventRecords(std::span<const std::string> lines) {
+EventRecords encodeEventRecords(std::span<const std::string> lines, std::string_view lineAfter) {
     EventRecords records{};
     RecordWriter writer(records);
     for (std::size_t j = 0; j < lines.size(); ++j) {
@@ -87,7 +87,7 @@ EventRecords encodeEventRecords(std::span<const std::string> lines) {
         if (!event) {
             continue;  // delay lines and stray text write nothing
         }
-        const int pause = j + 1 < lines.size() ? pauseOfLine(lines[j + 1]) : 0;
+        const int pause = pauseOfLine(j + 1 < lines.size() ? std::string_view(lines[j + 1]) : lineAfter);
         const Byte timing = event->release ? kReleaseFlag : 0;
         if (!writer.append(timing, keyUsageFromName(event->name), pause)) {
             break;
@@ -96,7 +96,8 @@ EventRecords encodeEventRecords(std::span<const std::string> lines) {
     return records;
 }
 
-void compileIntoSlot(std::span<Byte> slot, int itemCount, std::span<const std::string> lines) {
+void compileIntoSlot(std::span<Byte> slot, int itemCount, std::span<const std::string> lines,
+                     std::string_view lineAfter) {
     if (slot.size() != kMacroSlotSize || itemCount < 0) {
         return;
     }
@@ -104,7 +105,7 @@ void compileIntoSlot(std::span<Byte> slot, int itemCount, std::span<const std::s
         std::ranges::fill(slot, Byte{0});
         return;
     }
-    std::ranges::copy(encodeEventRecords(lines), slot.begin() + 2);
+    std::ranges::copy(encodeEventRecords(lines, lineAfter), slot.begin() + 2);
 }
 
 std::string slotHex(std::span<const Byte> slot) {

@@ -40,11 +40,14 @@ LoopField loopFieldValue(std::string_view text);
 
 // The event records of a list of event lines. Records stop at 63: an event whose records
 // would not all fit is left out with every event after it, so a long macro never spills.
-EventRecords encodeEventRecords(std::span<const std::string> lines);
+// `lineAfter` is the line that follows the list in the file, if any: it gives the pause of
+// the last line only (empty text, like any line that is no delay line, gives 0).
+EventRecords encodeEventRecords(std::span<const std::string> lines, std::string_view lineAfter = {});
 
 // One section's compile into its slot: an item count of 0 clears the whole slot, a
 // negative one leaves it as it is, otherwise the loop count stays and the records are new.
-void compileIntoSlot(std::span<Byte> slot, int itemCount, std::span<const std::string> lines);
+void compileIntoSlot(std::span<Byte> slot, int itemCount, std::span<const std::string> lines,
+                     std::string_view lineAfter = {});
 
 // The slot's bytes as two-digit upper-case hex numbers separated by blanks.
 std::string slotHex(std::span<const Byte> slot);

@@ -90,8 +90,14 @@ void compileMacroSlots(const ProfileDocument& store, ConfigRecord& record) {
     const auto compiled = std::min(names.size(), kMacroSlotCount);
     for (std::size_t t = 0; t < compiled; ++t) {
         const auto& name = names[t];
-        compileIntoSlot(macroSlot(record, static_cast<int>(t + 1)), macroItemCount(store, name),
-                        macroLines(store, name));
+        const int count = macroItemCount(store, name);
+        const auto lines = macroLines(store, name);
+        // The pause of the last line is read from the line after it, "Item<ItemCount>", when
+        // the file holds one; it is no line of the macro. When the lines end early the last
+        // line read is followed by a missing one.
+        const bool complete = count > 0 && lines.size() == static_cast<std::size_t>(count);
+        const auto lineAfter = complete ? store.value(name, itemKey(lines.size())) : std::string();
+        compileIntoSlot(macroSlot(record, static_cast<int>(t + 1)), count, lines, lineAfter);
     }
 }
 

@@ -106,6 +106,34 @@ TEST_F(MacroStoreTest, SavingMovesTheMacroLastAndLoopCountsStayWithTheirSlots) {
     }
 }
 
+// The pause of the last line is read from the line after it, even when that line lies past
+// "ItemCount"; it never becomes an event of its own.
+TEST_F(MacroStoreTest, TheLastLinesPauseComesFromTheLineAfterIt) {
+    struct Case {
+        const char* what;
+        const char* section;
+        std::vector<Byte> head;  // slot bytes 2-7
+    };
+    const Case cases[] = {
+        {"a delay line after the count", "ItemCount=1\nItem0=A   Dn\nItem1=50 ms\n", {0x05, 0x04, 0, 0, 0, 0}},
+        {"a long pause after the count", "ItemCount=1\nItem0=A   Up\nItem1=1500 ms\n", {0x80, 0x04, 0x0F, 0x03, 0, 0}},
+        {"the key in other letter case", "ItemCount=1\nItem0=A   Dn\nITEM1=20 ms\n", {0x02, 0x04, 0, 0, 0, 0}},
+        {"nothing after the count", "ItemCount=1\nItem0=A   Dn\n", {0x00, 0x04, 0, 0, 0, 0}},
+        {"an event line after the count", "ItemCount=1\nItem0=A   Dn\nItem1=B   Dn\n", {0x00, 0x04, 0, 0, 0, 0}},
+        {"a gap after the count", "ItemCount=1\nItem0=A   Dn\nItem2=50 ms\n", {0x00, 0x04, 0, 0, 0, 0}},
+        {"a delay line last", "ItemCount=2\nItem0=A   Dn\nItem1=30 ms\nItem2=90 ms\n", {0x03, 0x04, 0, 0, 0, 0}},
+        {"lines missing before the count", "ItemCount=3\nItem0=A   Dn\nItem3=50 ms\n", {0x00, 0x04, 0, 0, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        write(std::string("[M]\n") + c.section);
+        ConfigRecord record;
+        CompileMacroSlots(recordIni, record);
+        const auto slot = macroSlot(record, 1);
+        EXPECT_EQ(std::vector<Byte>(slot.begin() + 2, slot.begin() + 8), c.head);
+    }
+}
+
 TEST_F(MacroStoreTest, DeleteRemovesTheSectionAndLaterSlotsKeepTheirBytes) {
     write("; my macros\n[One]\nItemCount=1\nItem0=A   Dn\n[Two]\nItemCount=1\nItem0=B   Dn\n");
     ConfigRecord record;
