@@ -97,6 +97,7 @@ TEST(ApplySettings, SecondLightSetRequestCarriesTheFirstAnswer) {
     rig.mouse().state().lightOptionSets = {{{0x21, 0x22, 0x23}, {0x31, 0x32, 0x33}}};
     rig.apply();
     const auto& c = rig.mouse().commands();
+    ASSERT_GE(c.size(), 4u);
     EXPECT_EQ(c[2], (CommandPacket{0x87, 0, 0, 0, 0, 0, 0, 0x78}));
     EXPECT_EQ(c[3][1], 1);
     EXPECT_EQ(Bytes(c[3].begin() + 2, c[3].begin() + 7), (Bytes{0x21, 0x22, 0x23, 0, 0}));
