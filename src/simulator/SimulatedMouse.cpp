@@ -74,7 +74,10 @@ void SimulatedMouse::setFeature(std::span<const std::uint8_t> report) {
     Unscramble(decoded, scrambleKey());
     const bool plainHandshake = isHandshake(raw);
     const bool handshakeAttempt = plainHandshake || isHandshake(decoded);
-    const CommandPacket p = plainHandshake ? raw : handshakeAttempt || scrambling_ ? decoded : raw;
+    // The plain handshake is read as sent; the scrambled one, and every packet while
+    // scrambling is on, unscrambled.
+    const bool unscramble = !plainHandshake && (handshakeAttempt || scrambling_);
+    const CommandPacket p = unscramble ? decoded : raw;
     if (!checksumHolds(p)) {
         badChecksums_.push_back(p);
         pendingAnswer_ = {};

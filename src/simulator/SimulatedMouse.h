@@ -9,8 +9,9 @@
 //   colour block 0    bytes 0x40 + i for i = 0..23; block 1 all zero
 //   DPI codes, key matrices, macro slots: all zero
 // The sensor type is selectable (0-3) through `state().sensorSettings[0]`.
-// Like a real mouse it checks the checksum of every packet it receives and ignores a packet
-// whose checksum is wrong; tests read those packets from `badChecksums()`.
+// It checks the checksum of every packet it receives and ignores a packet whose checksum is
+// wrong, so a checksum fault of the program shows; tests read those packets from
+// `badChecksums()`.
 #pragma once
 
 #include <array>
