@@ -24,6 +24,7 @@
 #include "settings/ConfigFile.h"
 #include "settings/DataLocation.h"
 #include "settings/InterfaceSettings.h"
+#include "settings/SafeFile.h"
 #include "simulator/ControlSocket.h"
 #include "ui/Language.h"
 #include "ui/TextCatalogue.h"
@@ -67,15 +68,37 @@ public:
     }
 
     // Puts the factory "config.bin" in place when the data folder has none, then loads it.
-    void loadRecord() {
+    ConfigLoad loadRecord() {
         ensureConfigFile(paths, findFactoryConfig(exe));
-        LoadConfig(file, record, sink);
+        return LoadConfig(file, record, sink);
+    }
+
+    // Loads the record a command is going to write, holding the data-folder lock from here to
+    // the command's end so another save of these files waits for this load and save. A file
+    // that cannot be loaded stops the command with one message saying why, before anything
+    // reaches the mouse or the disk.
+    bool loadRecordToWrite() {
+        ensureConfigFile(paths, findFactoryConfig(exe));
+        writeLock.emplace(paths.configBin);
+        const ConfigLoad load = ReadConfigFile(file, record);
+        if (!load.loaded())
+            err << "tarvikctl: cannot load " << paths.configBin.string() << ": " << load.reason()
+                << "; nothing was changed\n";
+        return load.loaded();
+    }
+
+    // Saves "config.bin"; false with the reason told when it could not be written.
+    bool saveRecord() {
+        const std::error_code error = SaveConfig(file, record, sink);
+        if (error) err << "tarvikctl: could not save " << paths.configBin.string() << ": " << error.message() << '\n';
+        return !error;
     }
 
     // Builds the device link and runs discovery and the handshake; true when the mouse
     // answered the scrambled handshake. Notices of the search are shown unless `quiet`.
     bool connect(bool quiet = false) {
         stack.emplace(options.simulateSensor);
+        if (seams && seams->simulator && stack->simulated()) seams->simulator(*stack->simulated());
         std::string error;
         if (options.wireLog && !stack->logWireTo(*options.wireLog, &error)) {
             err << "tarvikctl: " << error << '\n';
@@ -114,6 +137,8 @@ public:
     RecordNoticeTexts noticeTexts;
     ConsoleSink sink;
     std::optional<DeviceStack> stack;
+    const CommandSeams* seams = nullptr;
+    std::optional<DataFolderLock> writeLock;
 };
 
 std::string hex(std::span<const std::uint8_t> bytes) {
@@ -142,7 +167,7 @@ int status(Tool& tool) {
 }
 
 int apply(Tool& tool) {
-    tool.loadRecord();
+    if (!tool.loadRecordToWrite()) return kExitFailed;
     if (!tool.connect()) return tool.noMouse();
     auto ctx = tool.context();
     SyncSensorSettings(ctx);
@@ -151,19 +176,28 @@ int apply(Tool& tool) {
     const Captions captions = tool.file.firstRunFlag == 0
                                   ? defaultCaptions(tool.catalogue)
                                   : LoadInterfaceSettings(tool.paths.strIni, tool.catalogue.captionSection()).captions;
-    bool captionsSaved = false;
-    ApplySettings(ctx, tool.record, [&] {
-        SaveConfig(tool.file, tool.record, tool.sink);
-        captionsSaved = !SaveCaptions(tool.paths.strIni, tool.catalogue.captionSection(), captions);
+    bool configSaved = false;
+    std::error_code captionsError;
+    const ApplyOutcome outcome = ApplySettings(ctx, tool.record, [&] {
+        configSaved = tool.saveRecord();
+        captionsError = SaveCaptions(tool.paths.strIni, tool.catalogue.captionSection(), captions);
     });
-    tool.out << "applied " << tool.paths.configBin.string() << " to the mouse (sensor type "
-             << int(tool.image.sensorTypeInUse) << ")\n"
-             << "  report rate code " << int(tool.record.reportRateCode) << ", DPI codes "
-             << hex(tool.image.dpiCodes) << ", lighting " << hex(tool.image.lightEffect) << '\n'
-             << "  saved " << tool.paths.configBin.string()
-             << (captionsSaved ? " and the captions in " + tool.paths.strIni.string() : std::string()) << '\n';
-    if (!captionsSaved) tool.err << "tarvikctl: could not save the captions in " << tool.paths.strIni.string() << '\n';
-    return captionsSaved ? kExitOk : kExitFailed;
+    if (outcome.mouseStopped) {
+        tool.err << "tarvikctl: " << outcome.describe() << '\n';
+    } else {
+        tool.out << "applied " << tool.paths.configBin.string() << " to the mouse (sensor type "
+                 << int(tool.image.sensorTypeInUse) << ")\n"
+                 << "  report rate code " << int(tool.record.reportRateCode) << ", DPI codes "
+                 << hex(tool.image.dpiCodes) << ", lighting " << hex(tool.image.lightEffect) << '\n';
+    }
+    if (captionsError)
+        tool.err << "tarvikctl: could not save the captions in " << tool.paths.strIni.string() << ": "
+                 << captionsError.message() << '\n';
+    const bool saved = configSaved && !captionsError;
+    if (saved)
+        tool.out << "  saved " << tool.paths.configBin.string() << " and the captions in "
+                 << tool.paths.strIni.string() << '\n';
+    return saved && !outcome.mouseStopped ? kExitOk : kExitFailed;
 }
 
 // Blocks SIGINT and SIGTERM (in every thread started later) and returns a descriptor that
@@ -236,9 +270,13 @@ int macros(Tool& tool) {
 }
 
 int compile(Tool& tool) {
-    tool.loadRecord();
-    CompileMacroSlots(tool.paths.recordIni, tool.record);
-    SaveConfig(tool.file, tool.record, tool.sink);
+    if (!tool.loadRecordToWrite()) return kExitFailed;
+    if (const std::error_code error = CompileMacroSlots(tool.paths.recordIni, tool.record)) {
+        tool.err << "tarvikctl: cannot read " << tool.paths.recordIni.string() << ": " << error.message()
+                 << "; nothing was changed\n";
+        return kExitFailed;
+    }
+    if (!tool.saveRecord()) return kExitFailed;
     for (int slot = 1; slot <= static_cast<int>(kMacroSlotCount); ++slot)
         tool.out << "slot " << slot << ": " << slotHex(macroSlot(tool.record, slot)) << '\n';
     return kExitOk;
@@ -305,7 +343,7 @@ constexpr std::array<CommandRow, 8> kCommands{{
 
 }  // namespace
 
-int runCommand(const CliOptions& options, std::ostream& out, std::ostream& err) {
+int runCommand(const CliOptions& options, std::ostream& out, std::ostream& err, const CommandSeams& seams) {
     if (options.command.empty() || options.command == "help") {
         const std::string_view topic = options.words.empty() ? "" : std::string_view(options.words.front());
         for (const auto& row : kCommands)
@@ -317,6 +355,7 @@ int runCommand(const CliOptions& options, std::ostream& out, std::ostream& err) 
         if (row.name != options.command) continue;
         if (options.help) return (out << row.help, kExitOk);
         Tool tool(options, out, err);
+        tool.seams = &seams;
         return row.run(tool);
     }
     err << "tarvikctl: unknown command '" << options.command << "'\n\n" << kUsage;

@@ -25,7 +25,8 @@ std::error_code SaveMacroLines(const std::filesystem::path& recordIni, std::stri
                                std::span<const std::string> lines);
 std::error_code DeleteMacro(const std::filesystem::path& recordIni, std::string_view name);
 // Compiles the first twelve macros into slots 1-12; slots without a macro keep their bytes.
-void CompileMacroSlots(const std::filesystem::path& recordIni, ConfigRecord& record);
+// A store that cannot be read changes nothing and gives the reason (a missing one is empty).
+std::error_code CompileMacroSlots(const std::filesystem::path& recordIni, ConfigRecord& record);
 
 // The same on a document already in memory.
 std::vector<std::string> macroNames(const ProfileDocument& store);

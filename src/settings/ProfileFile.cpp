@@ -1,17 +1,8 @@
-// Profile-file engine: line-preserving edits of "str.ini" and "record.ini" and the atomic
-// replacement of a file on disk.
+// Profile-file engine: line-preserving edits of "str.ini" and "record.ini", read whole and
+// replaced whole on disk.
 #include "settings/ProfileFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <fstream>
-#include <iterator>
-#include <random>
-#include <sstream>
 #include <utility>
 
 namespace tarvik {
@@ -107,84 +98,6 @@ std::string cleanName(std::string_view name) {
     std::ranges::replace(text, '\n', ' ');
     std::ranges::replace(text, '\r', ' ');
     return text;
-}
-
-class UniqueFd {
-public:
-    explicit UniqueFd(int fd) : fd_(fd) {}
-    UniqueFd(const UniqueFd&) = delete;
-    UniqueFd& operator=(const UniqueFd&) = delete;
-    ~UniqueFd() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    int get() const { return fd_; }
-    // Closes now so that a failing close (a late write error) can be reported.
-    int release() { return ::close(std::exchange(fd_, -1)); }
-
-private:
-    int fd_;
-};
-
-std::error_code lastError() { return {errno, std::generic_category()}; }
-
-std::error_code writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const auto written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return lastError();
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return {};
-}
-
-std::filesystem::path temporaryNameFor(const std::filesystem::path& path) {
-    std::random_device random;
-    std::ostringstream name;
-    name << '.' << path.filename().string() << '.' << ::getpid() << '.' << std::hex << random() << ".tmp";
-    return path.parent_path() / name.str();
-}
-
-// Creates a new temporary file; 0666 lets the umask decide, as for any new file.
-std::optional<std::filesystem::path> createTemporary(const std::filesystem::path& path, int& fd) {
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        auto candidate = temporaryNameFor(path);
-        fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            return candidate;
-        }
-        if (errno != EEXIST) {
-            return std::nullopt;
-        }
-    }
-    return std::nullopt;
-}
-
-std::error_code fillTemporary(UniqueFd& fd, const std::filesystem::path& target, std::string_view bytes) {
-    struct stat old {};
-    if (::stat(target.c_str(), &old) == 0 && ::fchmod(fd.get(), old.st_mode & 07777) != 0) {
-        return lastError();
-    }
-    if (auto error = writeAll(fd.get(), bytes)) {
-        return error;
-    }
-    if (::fsync(fd.get()) != 0 || fd.release() != 0) {
-        return lastError();
-    }
-    return {};
-}
-
-// The rename is durable only once the directory itself is on disk.
-void syncDirectory(const std::filesystem::path& directory) {
-    const UniqueFd dir(::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() >= 0) {
-        ::fsync(dir.get());
-    }
 }
 
 }  // namespace
@@ -341,23 +254,11 @@ std::vector<std::string> scanSectionNames(const std::vector<std::string>& names)
 }
 
 std::error_code readProfileFile(const std::filesystem::path& path, ProfileDocument& document) {
-    // A folder in the file's place opens but fails on the first read, which the stream
-    // reports by throwing: refuse it up front like any file that cannot be read.
-    std::error_code kind;
-    if (std::filesystem::is_directory(path, kind)) return std::make_error_code(std::errc::is_a_directory);
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        std::error_code ec;
-        const bool exists = std::filesystem::exists(path, ec);
-        if (!exists && !ec) {
-            document = ProfileDocument{};
-            return {};
-        }
-        return ec ? ec : std::make_error_code(std::errc::permission_denied);
-    }
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) {
-        return std::make_error_code(std::errc::io_error);
+    std::string text;
+    if (auto error = readWholeFile(path, text)) {
+        if (error != std::errc::no_such_file_or_directory) return error;
+        document = ProfileDocument{};  // a missing file reads as an empty one
+        return {};
     }
     document = ProfileDocument::parse(text);
     return {};
@@ -369,31 +270,13 @@ std::error_code writeProfileFile(const std::filesystem::path& path, const Profil
 
 std::error_code editProfileFile(const std::filesystem::path& path,
                                 const std::function<void(ProfileDocument&)>& edit) {
+    const DataFolderLock lock(path);
     ProfileDocument document;
     if (auto error = readProfileFile(path, document)) {
         return error;
     }
     edit(document);
     return writeProfileFile(path, document);
-}
-
-std::error_code writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-    int rawFd = -1;
-    const auto temporary = createTemporary(path, rawFd);
-    if (!temporary) {
-        return lastError();
-    }
-    UniqueFd fd(rawFd);
-    auto error = fillTemporary(fd, path, bytes);
-    if (!error && ::rename(temporary->c_str(), path.c_str()) != 0) {
-        error = lastError();
-    }
-    if (error) {
-        ::unlink(temporary->c_str());
-        return error;
-    }
-    syncDirectory(path.parent_path());
-    return {};
 }
 
 int leadingInteger(std::string_view text) {
