@@ -136,7 +136,7 @@ void MacroEditor::BuildPage() {
 }
 
 void MacroEditor::LeavePage() {
-    recorder_.stop();
+    endRecording();
     CloseMouseEventList();
 }
 
@@ -250,7 +250,21 @@ void MacroEditor::StopRecording() {
         message(texts_.text(90), kWarning);  // "It doesn’t start recording, unnecessary to press Stop key!"
         return;
     }
+    endRecording();
+}
+
+// Keys still down when the recording ends get their release lines: played back, the macro
+// would otherwise leave them held (a key held while Stop is clicked, or pressed in a box).
+void MacroEditor::endRecording() {
+    if (!recorder_.recordingActive()) {
+        return;
+    }
     recorder_.stop();
+    const auto releases = releasesOfHeldKeys(eventLines_);
+    if (!releases.empty()) {
+        eventLines_.insert(eventLines_.end(), releases.begin(), releases.end());
+        selectedLine_ = eventLines_.size() - 1;
+    }
 }
 
 void MacroEditor::StopKey() {
@@ -267,7 +281,8 @@ void MacroEditor::StopKey() {
 }
 
 void MacroEditor::OnRecordKey(std::string_view keyName, KeyTransition transition, bool autoRepeat) {
-    if (!recorder_.take(keyName, transition, autoRepeat) || !selectedMacro_) {
+    // Keys typed into the editor's own message boxes close them; they are not the macro's.
+    if (messageOpen_ || !recorder_.take(keyName, transition, autoRepeat) || !selectedMacro_) {
         return;  // with no macro selected the keystroke is dropped and not remembered
     }
     const auto lines = recorder_.linesOfTakenKey(transition);
@@ -342,7 +357,9 @@ void MacroEditor::DeleteEventLine() {
 }
 
 void MacroEditor::message(std::string_view text, std::string_view caption) {
+    messageOpen_ = true;
     messages_.show(std::string(text), std::string(caption));
+    messageOpen_ = false;
 }
 
 }  // namespace tarvik

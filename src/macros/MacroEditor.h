@@ -72,7 +72,8 @@ public:
     // Ctrl+Break (Pause with Ctrl held) while recording: drops the Ctrl press just recorded
     // and stops as Stop Recording does. Nothing happens when no recording runs.
     void StopKey();
-    // A keystroke from the key filter while the page is shown.
+    // A keystroke from the key filter while the page is shown; dropped while one of the
+    // editor's message boxes is open (the keys that close it are not the macro's).
     void OnRecordKey(std::string_view keyName, KeyTransition transition, bool autoRepeat);
 
     void ToggleMouseEventList();
@@ -90,6 +91,8 @@ public:
 
 private:
     void insertLines(std::size_t at, const std::vector<std::string>& lines);
+    // Stops a running recording and releases the keys it left held down.
+    void endRecording();
     void refreshMacroList(std::string_view dropped);
     void message(std::string_view text, std::string_view caption = {});
 
@@ -108,6 +111,7 @@ private:
     bool mouseEventListOpen_ = false;
     std::optional<std::size_t> hoveredMouseEvent_;
     MacroRecorder recorder_;
+    bool messageOpen_ = false;  // one of the editor's message boxes is shown
 };
 
 // The name a macro is stored under: cut at a zero, line breaks as blanks, surrounding blanks

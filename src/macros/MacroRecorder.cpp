@@ -40,6 +40,7 @@ std::optional<std::size_t> heldCtrlPress(const std::vector<std::string>& lines) 
 void MacroRecorder::start() {
     recordingActive_ = true;
     firstPressPending_ = true;
+    held_.clear();
 }
 
 void MacroRecorder::stop() { recordingActive_ = false; }
@@ -49,16 +50,23 @@ bool MacroRecorder::take(std::string_view keyName, KeyTransition transition, boo
         return false;
     }
     currentKeyName_ = keyName;
-    // Only a repeat of the key last recorded is dropped: a repeat of another key means that
-    // key's first press was not recorded (held since before the recording).
-    return !(transition == KeyTransition::Press && autoRepeat && currentKeyName_ == lastKeyName_);
+    if (transition == KeyTransition::Release) {
+        return !autoRepeat && isHeld(keyName);
+    }
+    // Of the flagged repeats only one of the key last recorded is dropped: a repeat of another
+    // key means that key's first press was not recorded (held since before the recording).
+    return !isHeld(keyName) && !(autoRepeat && currentKeyName_ == lastKeyName_);
 }
+
+bool MacroRecorder::isHeld(std::string_view keyName) const { return std::ranges::find(held_, keyName) != held_.end(); }
 
 std::vector<std::string> MacroRecorder::linesOfTakenKey(KeyTransition transition) {
     if (transition == KeyTransition::Release) {
+        std::erase(held_, currentKeyName_);
         return {delayLine(kDefaultPauseMs), releaseLine(currentKeyName_)};
     }
     lastKeyName_ = currentKeyName_;
+    held_.push_back(currentKeyName_);
     if (firstPressPending_) {
         firstPressPending_ = false;
         return {pressLine(currentKeyName_)};
@@ -84,6 +92,28 @@ bool removeHeldCtrlPress(std::vector<std::string>& lines) {
         lines.erase(press);
     }
     return true;
+}
+
+std::vector<std::string> releasesOfHeldKeys(const std::vector<std::string>& lines) {
+    std::vector<std::string> held;
+    for (const auto& line : lines) {
+        const auto event = eventOfLine(line);
+        if (!event) {
+            continue;
+        }
+        const auto at = std::ranges::find(held, event->name);
+        if (event->release && at != held.end()) {
+            held.erase(at);
+        } else if (!event->release && at == held.end()) {
+            held.push_back(event->name);
+        }
+    }
+    std::vector<std::string> releases;
+    for (auto key = held.rbegin(); key != held.rend(); ++key) {
+        releases.push_back(delayLine(kDefaultPauseMs));
+        releases.push_back(releaseLine(*key));
+    }
+    return releases;
 }
 
 }  // namespace tarvik

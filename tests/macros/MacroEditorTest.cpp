@@ -68,12 +68,21 @@ TEST_F(MacroEditorTest, RecordedKeystrokesBecomeLines) {
         {"A then B gives seven lines",
          {{"A", Dn}, {"A", Up}, {"B", Dn}, {"B", Up}},
          {"A   Dn", "50 ms", "A   Up", "50 ms", "B   Dn", "50 ms", "B   Up"}},
-        {"a release before the first press",
+        {"a key pressed before the recording leaves no release line",
          {{"Enter", Up}, {"A", Dn}},
-         {"50 ms", "Enter   Up", "A   Dn"}},
+         {"A   Dn"}},
         {"a repeat of a key not recorded last is its press",
          {{"A", Dn}, {"B", Dn, true}},
          {"A   Dn", "50 ms", "B   Dn"}},
+        {"X11 repeats a held key as release and press pairs",
+         {{"A", Dn}, {"A", Up, true}, {"A", Dn, true}, {"A", Up, true}, {"A", Dn, true}, {"A", Up}},
+         {"A   Dn", "50 ms", "A   Up"}},
+        {"a repeat under another key held is no second press",
+         {{"Shift", Dn}, {"A", Dn}, {"A", Up}, {"Shift", Dn, true}, {"Shift", Up}},
+         {"Shift   Dn", "50 ms", "A   Dn", "50 ms", "A   Up", "50 ms", "Shift   Up"}},
+        {"an unflagged press of a held key is a repeat",
+         {{"A", Dn}, {"A", Dn}, {"A", Up}},
+         {"A   Dn", "50 ms", "A   Up"}},
     };
     build({"M"});
     for (const auto& c : cases) {
@@ -151,7 +160,8 @@ TEST_F(MacroEditorTest, CtrlBreakDropsTheCtrlPressAndStops) {
         {"Ctrl as the first press", {{"Ctrl", Dn}}, {}},
         {"Ctrl after a key", {{"A", Dn}, {"A", Up}, {"Ctrl", Dn}}, {"A   Dn", "50 ms", "A   Up"}},
         {"Ctrl held over a key", {{"Ctrl", Dn}, {"A", Dn}, {"A", Up}}, {"A   Dn", "50 ms", "A   Up"}},
-        {"after a release first", {{"Enter", Up}, {"Right Ctrl", Dn}}, {"50 ms", "Enter   Up"}},
+        {"after a release first", {{"Enter", Up}, {"Right Ctrl", Dn}}, {}},
+        {"another key held is released", {{"Shift", Dn}, {"Ctrl", Dn}}, {"Shift   Dn", "50 ms", "Shift   Up"}},
         {"a Ctrl already released stays",
          {{"Ctrl", Dn}, {"Ctrl", Up}},
          {"Ctrl   Dn", "50 ms", "Ctrl   Up"}},
@@ -172,6 +182,61 @@ TEST_F(MacroEditorTest, CtrlBreakDropsTheCtrlPressAndStops) {
     messages.shown.clear();
     editor.StopKey();  // not recording: Ctrl+Break is an ordinary key
     EXPECT_TRUE(messages.shown.empty());
+}
+
+// The keys that close the "Start Recording" and "Stop Recording" boxes, and the Ctrl and Pause
+// released while the box that Ctrl+Break opens is shown, belong to no macro.
+TEST_F(MacroEditorTest, KeysTypedIntoTheBoxesAreNotRecorded) {
+    struct Case {
+        const char* what;
+        bool ctrlBreak;
+        std::vector<Key> inStopBox;
+        std::vector<Key> afterStop;
+    };
+    const Case cases[] = {
+        {"Stop Recording closed with Enter", false, {{"Enter", Dn}}, {{"Enter", Up}}},
+        {"Ctrl+Break, then Enter", true, {{"Ctrl", Up}, {"Pause", Up}, {"Enter", Dn}}, {{"Enter", Up}}},
+    };
+    build({"M"});
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        messages.whileShown = [this] { press({{"Enter", Dn}}); };
+        editor.StartRecording();
+        messages.whileShown = nullptr;
+        press({{"Enter", Up}, {"A", Dn}, {"A", Up}});
+        if (c.ctrlBreak) press({{"Ctrl", Dn}});
+        messages.whileShown = [this, &c] { press(c.inStopBox); };
+        if (c.ctrlBreak) editor.StopKey();
+        else editor.StopRecording();
+        messages.whileShown = nullptr;
+        press(c.afterStop);
+        EXPECT_EQ(editor.eventLines(), (Lines{"A   Dn", "50 ms", "A   Up"}));
+    }
+}
+
+TEST_F(MacroEditorTest, StopReleasesTheKeysStillHeld) {
+    struct Case {
+        const char* what;
+        std::vector<Key> keys;
+        Lines lines;
+    };
+    const Case cases[] = {
+        {"one key", {{"A", Dn}}, {"A   Dn", "50 ms", "A   Up"}},
+        {"the last pressed first",
+         {{"Ctrl", Dn}, {"Shift", Dn}, {"A", Dn}, {"A", Up}},
+         {"Ctrl   Dn", "50 ms", "Shift   Dn", "50 ms", "A   Dn", "50 ms", "A   Up", "50 ms", "Shift   Up", "50 ms",
+          "Ctrl   Up"}},
+        {"nothing held", {{"A", Dn}, {"A", Up}}, {"A   Dn", "50 ms", "A   Up"}},
+    };
+    build({"M"});
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        startRecording();
+        press(c.keys);
+        editor.StopRecording();
+        EXPECT_EQ(editor.eventLines(), c.lines);
+        EXPECT_EQ(editor.selectedLine(), c.lines.size() - 1);
+    }
 }
 
 TEST_F(MacroEditorTest, InsertMouseEvent) {
