@@ -52,7 +52,7 @@ ProfileDocument readStore(const std::filesystem::path& recordIni, std::error_cod
 
 }  // namespace
 
-std::vector<std::string> macroNames(const ProfileDocument& store) { return scanSectionNames(store.sectionNames()); }
+std::vector<std::string> macroNames(const ProfileDocument& store) { return scanSectionNames(store); }
 
 int macroItemCount(const ProfileDocument& store, std::string_view name) {
     return leadingInteger(store.value(name, kItemCount));
