@@ -1,4 +1,4 @@
-// Single instance on Linux: an exclusive flock on a file in the user's runtime directory,
+// Single instance on Linux: an exclusive flock on a file in the user's runtime folder,
 // released by the kernel when the process ends, however it ends.
 #pragma once
 
@@ -16,9 +16,9 @@ public:
     InstanceLock& operator=(const InstanceLock&) = delete;
 
     bool acquire(const std::string& name) override;
-    // "$XDG_RUNTIME_DIR/<name>"; without a runtime directory "/tmp/<name>-<uid>", so users
-    // sharing /tmp never block each other.
-    static std::string lockPath(const std::string& name);
+    // "<runtime folder>/<name>" (see runtimeFolder); empty, with the reason in *error, when
+    // no safe runtime folder exists.
+    static std::string lockPath(const std::string& name, std::string* error = nullptr);
 
 private:
     int fd_ = -1;
