@@ -79,7 +79,7 @@ LoopField loopFieldValue(std::string_view text) {
     return {static_cast<std::uint16_t>(value), false};
 }
 
-EventRecords encodeEventRecords(std::span<const std::string> lines) {
+EventRecords encodeEventRecords(std::span<const std::string> lines, bool* cut) {
     EventRecords records{};
     RecordWriter writer(records);
     for (std::size_t j = 0; j < lines.size(); ++j) {
@@ -90,13 +90,16 @@ EventRecords encodeEventRecords(std::span<const std::string> lines) {
         const int pause = j + 1 < lines.size() ? pauseOfLine(lines[j + 1]) : 0;
         const Byte timing = event->release ? kReleaseFlag : 0;
         if (!writer.append(timing, keyUsageFromName(event->name), pause)) {
+            if (cut) {
+                *cut = true;
+            }
             break;
         }
     }
     return records;
 }
 
-void compileIntoSlot(std::span<Byte> slot, int itemCount, std::span<const std::string> lines) {
+void compileIntoSlot(std::span<Byte> slot, int itemCount, std::span<const std::string> lines, bool* cut) {
     if (slot.size() != kMacroSlotSize || itemCount < 0) {
         return;
     }
@@ -104,7 +107,7 @@ void compileIntoSlot(std::span<Byte> slot, int itemCount, std::span<const std::s
         std::ranges::fill(slot, Byte{0});
         return;
     }
-    std::ranges::copy(encodeEventRecords(lines), slot.begin() + 2);
+    std::ranges::copy(encodeEventRecords(lines, cut), slot.begin() + 2);
 }
 
 std::string slotHex(std::span<const Byte> slot) {

@@ -40,11 +40,13 @@ LoopField loopFieldValue(std::string_view text);
 
 // The event records of a list of event lines. Records stop at 63: an event whose records
 // would not all fit is left out with every event after it, so a long macro never spills.
-EventRecords encodeEventRecords(std::span<const std::string> lines);
+// *cut, when given, is set when events were left out.
+EventRecords encodeEventRecords(std::span<const std::string> lines, bool* cut = nullptr);
 
 // One section's compile into its slot: an item count of 0 clears the whole slot, a
-// negative one leaves it as it is, otherwise the loop count stays and the records are new.
-void compileIntoSlot(std::span<Byte> slot, int itemCount, std::span<const std::string> lines);
+// negative one leaves it as it is, otherwise the loop count stays and the records are new
+// (*cut set as encodeEventRecords sets it).
+void compileIntoSlot(std::span<Byte> slot, int itemCount, std::span<const std::string> lines, bool* cut = nullptr);
 
 // The slot's bytes as two-digit upper-case hex numbers separated by blanks.
 std::string slotHex(std::span<const Byte> slot);

@@ -85,14 +85,20 @@ void replaceMacro(ProfileDocument& store, std::string_view name, std::span<const
     store.appendSection(name, entries);
 }
 
-void compileMacroSlots(const ProfileDocument& store, ConfigRecord& record) {
+std::vector<std::string> compileMacroSlots(const ProfileDocument& store, ConfigRecord& record) {
     const auto names = macroNames(store);
     const auto compiled = std::min(names.size(), kMacroSlotCount);
+    std::vector<std::string> cutMacros;
     for (std::size_t t = 0; t < compiled; ++t) {
         const auto& name = names[t];
+        bool cut = false;
         compileIntoSlot(macroSlot(record, static_cast<int>(t + 1)), macroItemCount(store, name),
-                        macroLines(store, name));
+                        macroLines(store, name), &cut);
+        if (cut) {
+            cutMacros.push_back(name);
+        }
     }
+    return cutMacros;
 }
 
 std::vector<std::string> ListMacroNames(const std::filesystem::path& recordIni) {
@@ -122,12 +128,10 @@ std::error_code DeleteMacro(const std::filesystem::path& recordIni, std::string_
     return writeProfileFile(recordIni, store);
 }
 
-void CompileMacroSlots(const std::filesystem::path& recordIni, ConfigRecord& record) {
+std::vector<std::string> CompileMacroSlots(const std::filesystem::path& recordIni, ConfigRecord& record) {
     std::error_code error;
     const auto store = readStore(recordIni, error);
-    if (!error) {
-        compileMacroSlots(store, record);
-    }
+    return !error ? compileMacroSlots(store, record) : std::vector<std::string>{};
 }
 
 std::vector<MacroSummary> listMacros(const std::filesystem::path& recordIni) {

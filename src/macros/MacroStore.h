@@ -25,7 +25,8 @@ std::error_code SaveMacroLines(const std::filesystem::path& recordIni, std::stri
                                std::span<const std::string> lines);
 std::error_code DeleteMacro(const std::filesystem::path& recordIni, std::string_view name);
 // Compiles the first twelve macros into slots 1-12; slots without a macro keep their bytes.
-void CompileMacroSlots(const std::filesystem::path& recordIni, ConfigRecord& record);
+// Returns the names of the macros cut at 63 records.
+std::vector<std::string> CompileMacroSlots(const std::filesystem::path& recordIni, ConfigRecord& record);
 
 // The same on a document already in memory.
 std::vector<std::string> macroNames(const ProfileDocument& store);
@@ -35,7 +36,7 @@ int macroItemCount(const ProfileDocument& store, std::string_view name);
 // it would read as empty and carry nothing, and a corrupt count cannot make millions.
 std::vector<std::string> macroLines(const ProfileDocument& store, std::string_view name);
 void replaceMacro(ProfileDocument& store, std::string_view name, std::span<const std::string> lines);
-void compileMacroSlots(const ProfileDocument& store, ConfigRecord& record);
+std::vector<std::string> compileMacroSlots(const ProfileDocument& store, ConfigRecord& record);
 
 struct MacroSummary {
     std::string name;
