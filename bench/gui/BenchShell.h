@@ -4,9 +4,9 @@
 #include <QApplication>
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
 
+#include "../ProcessMemory.h"
 #include "app/fake/SimulatedShell.h"
 #include "platform/linux/SystemClock.h"
 
@@ -24,23 +24,5 @@ struct BenchShell : SimulatedShell {
         build(dataPathsIn(dataDir), kShare / "Skins");
     }
 };
-
-// A "/proc/self/status" value in kB ("VmHWM:", "VmRSS:"); 0 when it is not there.
-inline long statusKb(const std::string& key) {
-    std::ifstream status("/proc/self/status");
-    std::string word;
-    long value = 0;
-    while (status >> word) {
-        if (word == key) {
-            status >> value;
-            return value;
-        }
-        status.ignore(1 << 12, '\n');
-    }
-    return 0;
-}
-
-inline long peakRssKb() { return statusKb("VmHWM:"); }
-inline long rssKb() { return statusKb("VmRSS:"); }
 
 }  // namespace tarvik::bench

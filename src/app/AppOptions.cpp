@@ -30,7 +30,7 @@ bool isOption(const std::string& arg, std::string_view name) {
 
 }  // namespace
 
-AppOptionsResult parseAppOptions(const std::vector<std::string>& args) {
+AppOptionsResult parseAppOptions(const std::vector<std::string>& args, std::string_view program) {
     AppOptions options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -54,7 +54,7 @@ AppOptionsResult parseAppOptions(const std::vector<std::string>& args) {
             if (!value || value->empty()) return {std::nullopt, "--wire-log needs a file name, e.g. --wire-log wire.txt"};
             options.wireLog = *value;
         } else {
-            return {std::nullopt, "unknown argument '" + arg + "' (see tarvik --help)"};
+            return {std::nullopt, "unknown argument '" + arg + "' (see " + std::string(program) + " --help)"};
         }
     }
     return {options, {}};

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tarvik {
@@ -21,7 +22,8 @@ struct AppOptionsResult {
     std::string error;  // what is wrong and how to fix it, when options is empty
 };
 
-AppOptionsResult parseAppOptions(const std::vector<std::string>& args);
+// `program` names the program whose help an unknown argument points to.
+AppOptionsResult parseAppOptions(const std::vector<std::string>& args, std::string_view program = "tarvik");
 extern const char* const kAppUsage;
 
 }  // namespace tarvik

@@ -163,7 +163,7 @@ int CPellorApp::run(int argc, char** argv) {
             simulated->emitEvent(static_cast<std::uint8_t>(code), static_cast<std::uint8_t>(value));
         });
         std::string error;
-        if (control->listen(simulator::controlSocketPath(), &error)) {
+        if (const std::string path = simulator::controlSocketPath(&error); !path.empty() && control->listen(path, &error)) {
             controlNotifier = std::make_unique<QSocketNotifier>(control->fd(), QSocketNotifier::Read);
             QObject::connect(controlNotifier.get(), &QSocketNotifier::activated, &dlg,
                              [&control] { control->serviceOne(); });

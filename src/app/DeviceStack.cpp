@@ -1,7 +1,9 @@
 // Chooses the HID backend and change monitor, and puts the wire log in front when asked.
 #include "app/DeviceStack.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 
 #include "app/SimulatedMonitor.h"
 #include "platform/linux/HidrawBackend.h"
@@ -38,7 +40,7 @@ DeviceStack::DeviceStack(std::optional<int> simulateSensor) {
 bool DeviceStack::logWireTo(const std::filesystem::path& file, std::string* error) {
     wireFile_.open(file);
     if (!wireFile_) {
-        if (error) *error = "cannot write the wire log " + file.string() + ": check the folder exists and is writable";
+        if (error) *error = "cannot write the wire log " + file.string() + ": " + std::strerror(errno);
         return false;
     }
     wireLog_ = std::make_unique<WireLog>(wireFile_);

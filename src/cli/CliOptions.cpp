@@ -17,7 +17,7 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
         // "--data-dir DIR" and "--wire-log FILE" take the next word as their value.
         if ((arg == "--data-dir" || arg == "--wire-log") && i + 1 < args.size()) optionArgs.push_back(args[++i]);
     }
-    AppOptionsResult parsed = parseAppOptions(optionArgs);
+    AppOptionsResult parsed = parseAppOptions(optionArgs, "tarvikctl");
     if (!parsed.options) return {std::nullopt, parsed.error};
     CliOptions options;
     static_cast<AppOptions&>(options) = *parsed.options;

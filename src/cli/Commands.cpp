@@ -1,13 +1,19 @@
 // The commands of tarvikctl over the core: data files, the device link and the simulated mouse.
 #include "cli/Commands.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/signalfd.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
+#include <cerrno>
+#include <charconv>
 #include <cstdio>
+#include <cstring>
+#include <initializer_list>
 #include <ostream>
 #include <string_view>
 
@@ -96,12 +102,14 @@ public:
 
     // Builds the device link and runs discovery and the handshake; true when the mouse
     // answered the scrambled handshake. Notices of the search are shown unless `quiet`.
+    // A wire log that cannot be written stops here, said once (see noMouse).
     bool connect(bool quiet = false) {
         stack.emplace(options.simulateSensor);
         if (seams && seams->simulator && stack->simulated()) seams->simulator(*stack->simulated());
         std::string error;
         if (options.wireLog && !stack->logWireTo(*options.wireLog, &error)) {
             err << "tarvikctl: " << error << '\n';
+            wireLogFailed = true;
             return false;
         }
         stack->watch(link);
@@ -119,8 +127,10 @@ public:
 
     DeviceContext context() { return {link, stack->clock(), sink, image}; }
 
-    // One line that says why there is no connection and what to do, and its exit code.
+    // One line that says why there is no connection and what to do, and its exit code; a wire
+    // log that could not be written was said already by connect() and is a usage error.
     int noMouse() {
+        if (wireLogFailed) return kExitUsage;
         switch (scan) {
         case MouseScan::NotOpenable:
             err << "tarvikctl: the mouse (04D9:A09F) is connected, but this user may not open its /dev/hidraw "
@@ -152,6 +162,7 @@ public:
     const CommandSeams* seams = nullptr;
     std::optional<DataFolderLock> writeLock;
     MouseScan scan = MouseScan::Absent;
+    bool wireLogFailed = false;
 };
 
 std::string hex(std::span<const std::uint8_t> bytes) {
@@ -228,6 +239,7 @@ int listen(Tool& tool) {
     const int interrupt = interruptFd();
     tool.loadRecord();
     const bool connected = tool.connect();
+    if (tool.wireLogFailed) return tool.noMouse();
     EventListener listener(tool.link, tool.sink);
     if (connected) listener.resume();
     auto ctx = tool.context();
@@ -239,7 +251,7 @@ int listen(Tool& tool) {
             sim->emitEvent(static_cast<std::uint8_t>(code), static_cast<std::uint8_t>(value));
         });
         std::string error;
-        if (!control->listen(simulator::controlSocketPath(), &error)) {
+        if (const std::string path = simulator::controlSocketPath(&error); path.empty() || !control->listen(path, &error)) {
             tool.err << "tarvikctl: " << error << '\n';
             control.reset();
         }
@@ -261,15 +273,34 @@ int listen(Tool& tool) {
     return kExitOk;
 }
 
+// Reads config.bin, or the factory file while the data folder has none, without creating
+// either: show only looks.
 int show(Tool& tool) {
-    tool.loadRecord();
+    std::error_code ec;
+    const bool missing = !std::filesystem::exists(std::filesystem::symlink_status(tool.paths.configBin, ec));
+    const std::filesystem::path factory = missing ? findFactoryConfig(tool.exe) : std::filesystem::path();
+    const std::filesystem::path& source = missing ? factory : tool.paths.configBin;
+    if (missing && factory.empty()) {
+        tool.err << "tarvikctl: there is no " << tool.paths.configBin.string()
+                 << " yet and no factory config.bin is installed to show instead\n";
+        return kExitFailed;
+    }
+    tool.file.path = source;
+    if (const ConfigLoad load = ReadConfigFile(tool.file, tool.record); !load.loaded()) {
+        tool.err << "tarvikctl: cannot read " << source.string() << ": " << load.reason() << '\n';
+        return kExitFailed;
+    }
     std::uint8_t sensorType = 0;
     if (tool.connect(/*quiet=*/true)) {
         auto ctx = tool.context();
         readSensorSettings(ctx);
         sensorType = tool.image.sensorSettings[0];
+    } else if (tool.wireLogFailed) {
+        return tool.noMouse();
     }
-    tool.out << tool.paths.configBin.string() << '\n' << recordReport(tool.record, sensorType, tool.catalogue);
+    tool.out << tool.paths.configBin.string()
+             << (missing ? " (not made yet: the factory settings of " + factory.string() + ")" : std::string()) << '\n'
+             << recordReport(tool.record, sensorType, tool.catalogue);
     return kExitOk;
 }
 
@@ -284,11 +315,15 @@ int macros(Tool& tool) {
 
 int compile(Tool& tool) {
     if (!tool.loadRecordToWrite()) return kExitFailed;
-    if (const std::error_code error = CompileMacroSlots(tool.paths.recordIni, tool.record)) {
+    std::vector<std::string> cutMacros;
+    if (const std::error_code error = CompileMacroSlots(tool.paths.recordIni, tool.record, &cutMacros)) {
         tool.err << "tarvikctl: cannot read " << tool.paths.recordIni.string() << ": " << error.message()
                  << "; nothing was changed\n";
         return kExitFailed;
     }
+    for (const auto& name : cutMacros)
+        tool.err << "tarvikctl: macro \"" << name << "\" does not fit its slot: only its first " << kMacroRecordCount
+                 << " records were compiled\n";
     if (!tool.saveRecord()) return kExitFailed;
     for (int slot = 1; slot <= static_cast<int>(kMacroSlotCount); ++slot)
         tool.out << "slot " << slot << ": " << slotHex(macroSlot(tool.record, slot)) << '\n';
@@ -305,20 +340,39 @@ int captions(Tool& tool) {
     return kExitOk;
 }
 
+// The values each kind of press takes, as the mouse sends them: bit n set when n is one.
+struct PressValues {
+    std::string_view kind;
+    std::string_view text;
+    std::uint16_t allowed;
+};
+
+constexpr std::uint16_t valueBits(std::initializer_list<int> values) {
+    std::uint16_t bits = 0;
+    for (int v : values) bits = static_cast<std::uint16_t>(bits | (1u << v));
+    return bits;
+}
+
+constexpr std::array<PressValues, 4> kPressValues{{
+    {"dpi", "1-4", valueBits({1, 2, 3, 4})},
+    {"rate", "1|2|4|8", valueBits({1, 2, 4, 8})},
+    {"matrix", "1|2", valueBits({1, 2})},
+    {"macro", "1-12", valueBits({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12})},
+}};
+
 int press(Tool& tool) {
     const auto& words = tool.options.words;
-    int value = -1;
-    if (words.size() == 2) {
-        try {
-            std::size_t used = 0;
-            value = std::stoi(words[1], &used);
-            if (used != words[1].size()) value = -1;
-        } catch (const std::exception&) {
-            value = -1;
-        }
-    }
-    if (words.size() != 2 || !simulator::pressEventCode(words[0]) || value < 0 || value > 255) {
+    const auto row = words.size() == 2 ? std::ranges::find(kPressValues, words[0], &PressValues::kind)
+                                       : kPressValues.end();
+    if (row == kPressValues.end()) {
         tool.err << "tarvikctl: press takes a kind and a value: dpi 1-4, rate 1|2|4|8, matrix 1|2 or macro 1-12\n";
+        return kExitUsage;
+    }
+    int value = -1;
+    const auto [end, ec] = std::from_chars(words[1].data(), words[1].data() + words[1].size(), value);
+    if (ec != std::errc() || end != words[1].data() + words[1].size() || value < 0 || value > 15 ||
+        (row->allowed & (1u << value)) == 0) {
+        tool.err << "tarvikctl: " << row->kind << " takes " << row->text << '\n';
         return kExitUsage;
     }
     std::string error;
@@ -333,6 +387,7 @@ struct CommandRow {
     std::string_view name;
     int (*run)(Tool&);
     std::string_view help;
+    std::size_t maxWords = 0;  // words the command takes after its name
 };
 
 constexpr std::array<CommandRow, 8> kCommands{{
@@ -352,7 +407,8 @@ constexpr std::array<CommandRow, 8> kCommands{{
                          "print each slot's 128 bytes in hex.\n"},
     {"captions", captions, "tarvikctl captions: print the 24 button captions of the interface language (str.ini).\n"},
     {"press", press, "tarvikctl press KIND VALUE: make a running `tarvik --simulate` (or `tarvikctl --simulate\n"
-                     "listen`) send an event report: dpi 1-4, rate 1|2|4|8, matrix 1|2, macro 1-12.\n"},
+                     "listen`) send an event report: dpi 1-4, rate 1|2|4|8, matrix 1|2, macro 1-12.\n",
+     2},
 }};
 
 }  // namespace
@@ -368,6 +424,12 @@ int runCommand(const CliOptions& options, std::ostream& out, std::ostream& err, 
     for (const auto& row : kCommands) {
         if (row.name != options.command) continue;
         if (options.help) return (out << row.help, kExitOk);
+        if (options.words.size() > row.maxWords) {
+            err << "tarvikctl: " << row.name << " takes "
+                << (row.maxWords == 0 ? std::string("no arguments") : std::to_string(row.maxWords) + " arguments")
+                << "; '" << options.words[row.maxWords] << "' is one too many\n";
+            return kExitUsage;
+        }
         Tool tool(options, out, err);
         tool.seams = &seams;
         return row.run(tool);

@@ -1,6 +1,7 @@
 // Formats the record for people: function labels from the catalogue, parameters by name.
 #include "cli/RecordReport.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 
@@ -107,9 +108,13 @@ void reportDpi(std::ostringstream& out, const ConfigRecord& record, std::uint8_t
 }
 
 void reportRateAndLighting(std::ostringstream& out, const ConfigRecord& record, const TextCatalogue& texts) {
-    const auto position = reportRatePosition(record.reportRateCode);
-    out << texts.text("Report Rate Setting") << "  " << kReportRates[static_cast<std::size_t>(position - 1)].label
-        << " Hz (" << int(record.reportRateCode) << ")\n";
+    const int code = record.reportRateCode;
+    const auto row = std::ranges::find(kReportRates, record.reportRateCode, &ReportRateRow::code);
+    out << texts.text("Report Rate Setting") << "  ";
+    if (row != kReportRates.end())
+        out << row->label << " Hz (" << code << ")\n";
+    else  // the window lights its last position for any code outside the table
+        out << "unknown code " << code << " (the window shows " << kReportRates.back().label << " Hz)\n";
     using Field = LightingEditor::Field;
     out << texts.text("DPI Effect") << "  " << texts.text("Mode") << ": " << lightingText(record, texts, Field::Mode);
     if (record.lightMode != kLightOff)

@@ -79,7 +79,7 @@ LoopField loopFieldValue(std::string_view text) {
     return {static_cast<std::uint16_t>(value), false};
 }
 
-EventRecords encodeEventRecords(std::span<const std::string> lines, std::string_view lineAfter) {
+EventRecords encodeEventRecords(std::span<const std::string> lines, std::string_view lineAfter, bool* cut) {
     EventRecords records{};
     RecordWriter writer(records);
     for (std::size_t j = 0; j < lines.size(); ++j) {
@@ -90,6 +90,9 @@ EventRecords encodeEventRecords(std::span<const std::string> lines, std::string_
         const int pause = pauseOfLine(j + 1 < lines.size() ? std::string_view(lines[j + 1]) : lineAfter);
         const Byte timing = event->release ? kReleaseFlag : 0;
         if (!writer.append(timing, keyUsageFromName(event->name), pause)) {
+            if (cut) {
+                *cut = true;
+            }
             break;
         }
     }
@@ -97,7 +100,7 @@ EventRecords encodeEventRecords(std::span<const std::string> lines, std::string_
 }
 
 void compileIntoSlot(std::span<Byte> slot, int itemCount, std::span<const std::string> lines,
-                     std::string_view lineAfter) {
+                     std::string_view lineAfter, bool* cut) {
     if (slot.size() != kMacroSlotSize || itemCount < 0) {
         return;
     }
@@ -105,7 +108,7 @@ void compileIntoSlot(std::span<Byte> slot, int itemCount, std::span<const std::s
         std::ranges::fill(slot, Byte{0});
         return;
     }
-    std::ranges::copy(encodeEventRecords(lines, lineAfter), slot.begin() + 2);
+    std::ranges::copy(encodeEventRecords(lines, lineAfter, cut), slot.begin() + 2);
 }
 
 std::string slotHex(std::span<const Byte> slot) {

@@ -42,12 +42,15 @@ LoopField loopFieldValue(std::string_view text);
 // would not all fit is left out with every event after it, so a long macro never spills.
 // `lineAfter` is the line that follows the list in the file, if any: it gives the pause of
 // the last line only (empty text, like any line that is no delay line, gives 0).
-EventRecords encodeEventRecords(std::span<const std::string> lines, std::string_view lineAfter = {});
+// *cut, when given, is set when events were left out.
+EventRecords encodeEventRecords(std::span<const std::string> lines, std::string_view lineAfter = {},
+                                bool* cut = nullptr);
 
 // One section's compile into its slot: an item count of 0 clears the whole slot, a
-// negative one leaves it as it is, otherwise the loop count stays and the records are new.
+// negative one leaves it as it is, otherwise the loop count stays and the records are new
+// (*cut set as encodeEventRecords sets it).
 void compileIntoSlot(std::span<Byte> slot, int itemCount, std::span<const std::string> lines,
-                     std::string_view lineAfter = {});
+                     std::string_view lineAfter = {}, bool* cut = nullptr);
 
 // The slot's bytes as two-digit upper-case hex numbers separated by blanks.
 std::string slotHex(std::span<const Byte> slot);

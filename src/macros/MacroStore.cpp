@@ -52,7 +52,7 @@ ProfileDocument readStore(const std::filesystem::path& recordIni, std::error_cod
 
 }  // namespace
 
-std::vector<std::string> macroNames(const ProfileDocument& store) { return scanSectionNames(store.sectionNames()); }
+std::vector<std::string> macroNames(const ProfileDocument& store) { return scanSectionNames(store); }
 
 int macroItemCount(const ProfileDocument& store, std::string_view name) {
     return leadingInteger(store.value(name, kItemCount));
@@ -85,9 +85,10 @@ void replaceMacro(ProfileDocument& store, std::string_view name, std::span<const
     store.appendSection(name, entries);
 }
 
-void compileMacroSlots(const ProfileDocument& store, ConfigRecord& record) {
+std::vector<std::string> compileMacroSlots(const ProfileDocument& store, ConfigRecord& record) {
     const auto names = macroNames(store);
     const auto compiled = std::min(names.size(), kMacroSlotCount);
+    std::vector<std::string> cutMacros;
     for (std::size_t t = 0; t < compiled; ++t) {
         const auto& name = names[t];
         const int count = macroItemCount(store, name);
@@ -97,8 +98,13 @@ void compileMacroSlots(const ProfileDocument& store, ConfigRecord& record) {
         // line read is followed by a missing one.
         const bool complete = count > 0 && lines.size() == static_cast<std::size_t>(count);
         const auto lineAfter = complete ? store.value(name, itemKey(lines.size())) : std::string();
-        compileIntoSlot(macroSlot(record, static_cast<int>(t + 1)), count, lines, lineAfter);
+        bool cut = false;
+        compileIntoSlot(macroSlot(record, static_cast<int>(t + 1)), count, lines, lineAfter, &cut);
+        if (cut) {
+            cutMacros.push_back(name);
+        }
     }
+    return cutMacros;
 }
 
 std::vector<std::string> ListMacroNames(const std::filesystem::path& recordIni) {
@@ -129,11 +135,15 @@ std::error_code DeleteMacro(const std::filesystem::path& recordIni, std::string_
     return writeProfileFile(recordIni, store);
 }
 
-std::error_code CompileMacroSlots(const std::filesystem::path& recordIni, ConfigRecord& record) {
+std::error_code CompileMacroSlots(const std::filesystem::path& recordIni, ConfigRecord& record,
+                                  std::vector<std::string>* cutMacros) {
     std::error_code error;
     const auto store = readStore(recordIni, error);
     if (!error) {
-        compileMacroSlots(store, record);
+        auto cut = compileMacroSlots(store, record);
+        if (cutMacros) {
+            *cutMacros = std::move(cut);
+        }
     }
     return error;
 }

@@ -26,7 +26,9 @@ std::error_code SaveMacroLines(const std::filesystem::path& recordIni, std::stri
 std::error_code DeleteMacro(const std::filesystem::path& recordIni, std::string_view name);
 // Compiles the first twelve macros into slots 1-12; slots without a macro keep their bytes.
 // A store that cannot be read changes nothing and gives the reason (a missing one is empty).
-std::error_code CompileMacroSlots(const std::filesystem::path& recordIni, ConfigRecord& record);
+// `cutMacros`, when given, receives the names of the macros cut at 63 records.
+std::error_code CompileMacroSlots(const std::filesystem::path& recordIni, ConfigRecord& record,
+                                  std::vector<std::string>* cutMacros = nullptr);
 
 // The same on a document already in memory.
 std::vector<std::string> macroNames(const ProfileDocument& store);
@@ -36,7 +38,7 @@ int macroItemCount(const ProfileDocument& store, std::string_view name);
 // it would read as empty and carry nothing, and a corrupt count cannot make millions.
 std::vector<std::string> macroLines(const ProfileDocument& store, std::string_view name);
 void replaceMacro(ProfileDocument& store, std::string_view name, std::span<const std::string> lines);
-void compileMacroSlots(const ProfileDocument& store, ConfigRecord& record);
+std::vector<std::string> compileMacroSlots(const ProfileDocument& store, ConfigRecord& record);
 
 struct MacroSummary {
     std::string name;

@@ -3,6 +3,9 @@
 #include "settings/ProfileFile.h"
 
 #include <algorithm>
+#include <cstring>
+#include <limits>
+#include <numeric>
 #include <utility>
 
 namespace tarvik {
@@ -21,6 +24,20 @@ std::string_view trim(std::string_view text) {
 }
 
 char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Orders names as sameName compares them (both already trimmed): ASCII letters folded,
+// other bytes by value.
+int compareNames(std::string_view a, std::string_view b) {
+    const auto common = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        const auto x = static_cast<unsigned char>(asciiLower(a[i]));
+        const auto y = static_cast<unsigned char>(asciiLower(b[i]));
+        if (x != y) {
+            return x < y ? -1 : 1;
+        }
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
 
 bool sameName(std::string_view a, std::string_view b) {
     a = trim(a);
@@ -58,6 +75,34 @@ std::optional<KeyValue> keyValue(std::string_view line) {
     }
     return KeyValue{trim(text.substr(0, eq)), text.substr(eq + 1)};
 }
+
+// The section-name scan of the macro store, fed one name at a time.
+class SectionScan {
+public:
+    // Takes the next name; false once it ends outside the window, which ends the scan.
+    bool add(std::string_view name) {
+        constexpr std::size_t kBufferChars = 1024;
+        constexpr std::size_t kScanLimit = 255;  // positions 0-254 are walked
+        if (name.empty()) {
+            return true;
+        }
+        const auto chars = static_cast<std::size_t>(
+            std::ranges::count_if(name, [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+        const auto terminator = position_ + chars;
+        // The last two positions of the buffer hold the list's closing zeros.
+        if (terminator >= kScanLimit || terminator >= kBufferChars - 1) {
+            return false;
+        }
+        seen.emplace_back(name);
+        position_ = terminator + 1;
+        return true;
+    }
+
+    std::vector<std::string> seen;
+
+private:
+    std::size_t position_ = 0;  // buffer position of the next name's first character
+};
 
 // Cuts after `limit` characters; a character starts at every byte that is not a UTF-8
 // continuation byte, so a cut never splits a sequence and junk bytes count one each.
@@ -102,56 +147,102 @@ std::string cleanName(std::string_view name) {
 
 }  // namespace
 
-ProfileDocument ProfileDocument::parse(std::string_view text) {
+ProfileDocument ProfileDocument::parse(std::string_view text) { return parseOwned(std::string(text)); }
+
+ProfileDocument ProfileDocument::parseOwned(std::string&& text) {
     // A file saved twice by a careless editor may carry the mark more than once.
-    while (text.starts_with(kUtf8Bom)) {
-        text.remove_prefix(kUtf8Bom.size());
+    std::size_t read = 0;
+    while (std::string_view(text).substr(read).starts_with(kUtf8Bom)) {
+        read += kUtf8Bom.size();
     }
-    ProfileDocument document;
-    while (!text.empty()) {
-        const auto end = text.find('\n');
-        auto line = text.substr(0, end);
-        // Every carriage return before the line feed belongs to the line end, so a line reads
-        // the same after each save.
-        while (line.ends_with('\r')) {
-            line.remove_suffix(1);
+    // Lines move forward in place: every carriage return before the line feed belongs to the
+    // line end, so a line reads the same after each save, and the last line gets its "\n".
+    std::size_t write = 0;
+    while (read < text.size()) {
+        const auto feed = text.find('\n', read);
+        const auto end = feed == std::string::npos ? text.size() : feed;
+        auto lineEnd = end;
+        while (lineEnd > read && text[lineEnd - 1] == '\r') {
+            --lineEnd;
         }
-        document.lines_.emplace_back(line);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        std::memmove(text.data() + write, text.data() + read, lineEnd - read);
+        write += lineEnd - read;
+        read = end + 1;
+        if (feed == std::string::npos) {
+            text.resize(write);
+            text.push_back('\n');
+            write = text.size();
+            break;
+        }
+        text[write++] = '\n';
     }
+    text.resize(write);
+    ProfileDocument document;
+    document.text_ = std::move(text);
+    document.reindex();
     return document;
 }
 
-std::string ProfileDocument::serialize() const {
-    std::string text;
-    for (const auto& line : lines_) {
-        text += line;
-        text += '\n';
+std::string ProfileDocument::serialize() const { return text_; }
+
+std::string_view ProfileDocument::lineAt(std::size_t offset) const {
+    const std::string_view text(text_);
+    return text.substr(offset, text.find('\n', offset) - offset);
+}
+
+std::string_view ProfileDocument::nameOf(const Header& header) const {
+    return std::string_view(text_).substr(header.name, header.nameLength);
+}
+
+ProfileDocument::Range ProfileDocument::rangeOf(std::size_t header) const {
+    const std::size_t line = headers_[header].line;
+    return {line + lineAt(line).size() + 1, header + 1 < headers_.size() ? headers_[header + 1].line : text_.size()};
+}
+
+void ProfileDocument::reindex() {
+    headers_.clear();
+    for (std::size_t at = 0; at < text_.size();) {
+        const auto line = lineAt(at);
+        if (const auto name = headerName(line)) {
+            // An empty name may not point into the text at all.
+            const auto nameAt = name->empty() ? at : static_cast<std::size_t>(name->data() - text_.data());
+            headers_.push_back({static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(nameAt),
+                                static_cast<std::uint32_t>(name->size())});
+        }
+        at += line.size() + 1;
     }
-    return text;
+    byName_.resize(headers_.size());
+    std::iota(byName_.begin(), byName_.end(), std::uint32_t{0});
+    std::ranges::sort(byName_, [this](std::uint32_t a, std::uint32_t b) {
+        const int order = compareNames(nameOf(headers_[a]), nameOf(headers_[b]));
+        return order != 0 ? order < 0 : a < b;
+    });
+}
+
+std::optional<std::size_t> ProfileDocument::firstHeader(std::string_view section) const {
+    const auto wanted = trim(section);
+    const auto found = std::ranges::partition_point(
+        byName_, [&](std::uint32_t header) { return compareNames(nameOf(headers_[header]), wanted) < 0; });
+    if (found == byName_.end() || compareNames(nameOf(headers_[*found]), wanted) != 0) {
+        return std::nullopt;
+    }
+    return *found;
 }
 
 std::optional<ProfileDocument::Range> ProfileDocument::firstSection(std::string_view section) const {
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        const auto name = headerName(lines_[i]);
-        if (!name || !sameName(*name, section)) {
-            continue;
-        }
-        auto end = i + 1;
-        while (end < lines_.size() && !headerName(lines_[end])) {
-            ++end;
-        }
-        return Range{i, end};
-    }
-    return std::nullopt;
+    const auto header = firstHeader(section);
+    return header ? std::optional(rangeOf(*header)) : std::nullopt;
 }
 
-std::optional<std::size_t> ProfileDocument::keyLine(Range range, std::string_view key) const {
-    for (auto i = range.header + 1; i < range.end; ++i) {
-        const auto entry = keyValue(lines_[i]);
+std::optional<std::pair<std::size_t, std::string_view>> ProfileDocument::keyLine(Range range,
+                                                                                 std::string_view key) const {
+    for (auto at = range.body; at < range.end;) {
+        const auto line = lineAt(at);
+        const auto entry = keyValue(line);
         if (entry && sameName(entry->key, key)) {
-            return i;
+            return std::pair(at, line);
         }
+        at += line.size() + 1;
     }
     return std::nullopt;
 }
@@ -165,7 +256,7 @@ std::optional<std::string> ProfileDocument::find(std::string_view section, std::
     if (!line) {
         return std::nullopt;
     }
-    return decodeValue(keyValue(lines_[*line])->value);
+    return decodeValue(keyValue(line->second)->value);
 }
 
 std::string ProfileDocument::value(std::string_view section, std::string_view key) const {
@@ -175,92 +266,121 @@ std::string ProfileDocument::value(std::string_view section, std::string_view ke
 std::vector<ProfileDocument::Entry> ProfileDocument::entries(std::string_view section) const {
     std::vector<Entry> result;
     if (const auto range = firstSection(section)) {
-        for (auto i = range->header + 1; i < range->end; ++i) {
-            if (const auto entry = keyValue(lines_[i])) {
+        for (auto at = range->body; at < range->end;) {
+            const auto line = lineAt(at);
+            if (const auto entry = keyValue(line)) {
                 result.push_back({std::string(entry->key), decodeValue(entry->value)});
             }
+            at += line.size() + 1;
         }
     }
     return result;
 }
 
-bool ProfileDocument::hasSection(std::string_view section) const { return firstSection(section).has_value(); }
+bool ProfileDocument::hasSection(std::string_view section) const { return firstHeader(section).has_value(); }
+
+void ProfileDocument::visitSectionNames(const std::function<bool(std::string_view)>& visit) const {
+    for (std::size_t header = 0; header < headers_.size(); ++header) {
+        const auto name = nameOf(headers_[header]);
+        if (firstHeader(name) == header && !visit(name)) {
+            return;
+        }
+    }
+}
 
 std::vector<std::string> ProfileDocument::sectionNames() const {
     std::vector<std::string> names;
-    for (const auto& line : lines_) {
-        const auto name = headerName(line);
-        if (name && std::ranges::none_of(names, [&](const std::string& seen) { return sameName(seen, *name); })) {
-            names.emplace_back(*name);
-        }
-    }
+    visitSectionNames([&](std::string_view name) {
+        names.emplace_back(name);
+        return true;
+    });
     return names;
 }
 
 void ProfileDocument::setValue(std::string_view section, std::string_view key, std::string_view value) {
     const auto keyName = cleanName(key.substr(0, key.find('=')));
-    const auto newLine = keyName + '=' + encodeValue(value);
+    const auto newLine = keyName + '=' + encodeValue(value) + '\n';
     const auto range = firstSection(section);
     if (!range) {
         appendSection(section, {{std::string(key), std::string(value)}});
         return;
     }
     if (const auto line = keyLine(*range, keyName)) {
-        lines_[*line] = newLine;
-        return;
+        text_.replace(line->first, line->second.size() + 1, newLine);
+    } else {
+        // New keys go after the section's last non-blank line, ahead of blank separator lines.
+        auto at = range->body;
+        for (auto next = range->body; next < range->end;) {
+            const auto line = lineAt(next);
+            next += line.size() + 1;
+            if (!trim(line).empty()) {
+                at = next;
+            }
+        }
+        text_.insert(at, newLine);
     }
-    // New keys go after the section's last non-blank line, ahead of blank separator lines.
-    auto at = range->end;
-    while (at > range->header + 1 && trim(lines_[at - 1]).empty()) {
-        --at;
-    }
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), newLine);
+    reindex();
 }
 
 void ProfileDocument::appendSection(std::string_view section, const std::vector<Entry>& entries) {
-    lines_.push_back('[' + cleanName(section) + ']');
+    text_ += '[' + cleanName(section) + "]\n";
     for (const auto& entry : entries) {
-        lines_.push_back(cleanName(entry.key.substr(0, entry.key.find('='))) + '=' + encodeValue(entry.value));
+        text_ += cleanName(entry.key.substr(0, entry.key.find('='))) + '=' + encodeValue(entry.value) + '\n';
     }
+    reindex();
 }
 
 void ProfileDocument::removeSection(std::string_view section) {
-    while (const auto range = firstSection(section)) {
-        lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(range->header),
-                     lines_.begin() + static_cast<std::ptrdiff_t>(range->end));
+    // One pass that moves the kept text forward over the sections that go.
+    const auto wanted = trim(section);
+    std::size_t write = 0;
+    std::size_t read = 0;
+    const auto keep = [&](std::size_t end) {
+        std::memmove(text_.data() + write, text_.data() + read, end - read);
+        write += end - read;
+    };
+    for (std::size_t header = 0; header < headers_.size(); ++header) {
+        if (compareNames(nameOf(headers_[header]), wanted) == 0) {
+            keep(headers_[header].line);
+            read = rangeOf(header).end;
+        }
     }
+    if (read == 0) {
+        return;
+    }
+    keep(text_.size());
+    text_.resize(write);
+    reindex();
 }
 
 std::vector<std::string> scanSectionNames(const std::vector<std::string>& names) {
-    constexpr std::size_t kBufferChars = 1024;
-    constexpr std::size_t kScanLimit = 255;  // positions 0-254 are walked
-    std::vector<std::string> seen;
-    std::size_t position = 0;  // buffer position of the current name's first character
+    SectionScan scan;
     for (const auto& name : names) {
-        if (name.empty()) {
-            continue;
-        }
-        const auto chars = static_cast<std::size_t>(
-            std::ranges::count_if(name, [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-        const auto terminator = position + chars;
-        // The last two positions of the buffer hold the list's closing zeros.
-        if (terminator >= kScanLimit || terminator >= kBufferChars - 1) {
+        if (!scan.add(name)) {
             break;
         }
-        seen.push_back(name);
-        position = terminator + 1;
     }
-    return seen;
+    return std::move(scan.seen);
+}
+
+std::vector<std::string> scanSectionNames(const ProfileDocument& document) {
+    SectionScan scan;
+    document.visitSectionNames([&](std::string_view name) { return scan.add(name); });
+    return std::move(scan.seen);
 }
 
 std::error_code readProfileFile(const std::filesystem::path& path, ProfileDocument& document) {
+    // The index keeps 32-bit offsets: a file of 4 GiB or more is refused rather than misread.
+    constexpr std::uintmax_t kLargest = std::numeric_limits<std::uint32_t>::max() - 1;
     std::string text;
-    if (auto error = readWholeFile(path, text)) {
+    std::uintmax_t size = 0;
+    if (auto error = readWholeFile(path, text, kLargest, &size)) {
         if (error != std::errc::no_such_file_or_directory) return error;
         document = ProfileDocument{};  // a missing file reads as an empty one
         return {};
     }
-    document = ProfileDocument::parse(text);
+    if (size > kLargest) return std::make_error_code(std::errc::file_too_large);
+    document = ProfileDocument::parseOwned(std::move(text));
     return {};
 }
 

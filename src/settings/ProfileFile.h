@@ -3,12 +3,14 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "settings/SafeFile.h"
@@ -26,6 +28,8 @@ public:
     ProfileDocument() = default;
     // Accepts any bytes: a UTF-8 byte-order mark is dropped, "\r\n" and "\n" end lines.
     static ProfileDocument parse(std::string_view text);
+    // The same, reusing the text's storage; at most 4 GiB of text.
+    static ProfileDocument parseOwned(std::string&& text);
     // UTF-8 without byte-order mark, every line ended by "\n".
     std::string serialize() const;
 
@@ -43,6 +47,8 @@ public:
     bool hasSection(std::string_view section) const;
     // Section names in file order; a name that appears twice is listed once.
     std::vector<std::string> sectionNames() const;
+    // Calls `visit` with each name sectionNames() lists, in the same order, until it returns false.
+    void visitSectionNames(const std::function<bool(std::string_view)>& visit) const;
 
     // Replaces the key's value, or adds the key at the end of its section, or adds the
     // section at the end of the file.
@@ -54,24 +60,44 @@ public:
     void removeSection(std::string_view section);
 
 private:
-    struct Range {
-        std::size_t header;  // index of the "[name]" line
-        std::size_t end;     // one past the section's last line
+    // A "[name]" line: where it starts in text_ and where its trimmed name lies.
+    struct Header {
+        std::uint32_t line;
+        std::uint32_t name;
+        std::uint32_t nameLength;
     };
+    struct Range {
+        std::size_t body;  // offset of the line after the "[name]" line
+        std::size_t end;   // one past the section's last line
+    };
+    std::string_view lineAt(std::size_t offset) const;  // without its "\n"
+    std::string_view nameOf(const Header& header) const;
+    Range rangeOf(std::size_t header) const;
+    std::optional<std::size_t> firstHeader(std::string_view section) const;
     std::optional<Range> firstSection(std::string_view section) const;
-    std::optional<std::size_t> keyLine(Range range, std::string_view key) const;
+    // Offset and text of the key's line within the section.
+    std::optional<std::pair<std::size_t, std::string_view>> keyLine(Range range, std::string_view key) const;
+    // Rebuilds the section index after the text changed.
+    void reindex();
 
-    std::vector<std::string> lines_;
+    // The whole file as serialize() writes it, every line ended by "\n", so a lookup reads
+    // the text in place and a document costs little more than its file.
+    std::string text_;
+    std::vector<Header> headers_;         // in file order
+    std::vector<std::uint32_t> byName_;   // positions in headers_, ordered by name, then file order
 };
 
 // The section-name scan of the macro store: the names are listed, zero-separated, in a
 // buffer of 1024 characters, and only the names whose terminating zero lies within the first
 // 255 characters are seen. Empty names are left out (no macro can have an empty name).
 std::vector<std::string> scanSectionNames(const std::vector<std::string>& names);
+// The same scan over the document's section names, read only as far as the window reaches.
+std::vector<std::string> scanSectionNames(const ProfileDocument& document);
 
 // Reads the file; a missing file gives an empty document and no error. Any other read
-// failure is returned so that callers never overwrite a file they could not read. A dangling
-// link reads as a missing file, but a write through it is refused.
+// failure (a file of 4 GiB or more among them) is returned so that callers never overwrite
+// a file they could not read. A dangling link reads as a missing file, but a write through it
+// is refused.
 std::error_code readProfileFile(const std::filesystem::path& path, ProfileDocument& document);
 // Writes the document to a temporary file beside `path`, flushes it to disk and renames it
 // over `path`: a reader sees either the old or the new file, never a mix.

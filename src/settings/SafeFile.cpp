@@ -149,7 +149,8 @@ std::error_code readWholeFile(const fs::path& file, std::string& bytes, std::uin
         return {};
     }
     std::string text;
-    text.reserve(static_cast<std::size_t>(fileSize));
+    // One byte more than the file: a profile parse may add the last line's end in place.
+    text.reserve(static_cast<std::size_t>(fileSize) + 1);
     std::array<char, 65536> buffer;
     for (;;) {
         const ssize_t got = readSome(in.get(), buffer.data(), buffer.size());

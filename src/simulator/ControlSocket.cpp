@@ -9,6 +9,8 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include "platform/linux/RuntimeFolder.h"
+
 namespace tarvik::simulator {
 namespace {
 
@@ -112,10 +114,9 @@ std::optional<PressRequest> parsePressLine(std::string_view line, std::string* e
     return PressRequest{*code, value};
 }
 
-std::string controlSocketPath() {
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    std::string dir = runtime && *runtime ? runtime : "/tmp";
-    return dir + "/tarvik-sim.sock";
+std::string controlSocketPath(std::string* error) {
+    const auto folder = platform::runtimeFolder(error);
+    return folder ? (*folder / "tarvik-sim.sock").string() : std::string();
 }
 
 bool sendPress(std::string_view kind, int value, std::string* error) {
@@ -125,7 +126,8 @@ bool sendPress(std::string_view kind, int value, std::string* error) {
     };
     std::string request = "press " + std::string(kind) + " " + std::to_string(value);
     if (!parsePressLine(request, error)) return false;
-    const std::string path = controlSocketPath();
+    const std::string path = controlSocketPath(error);
+    if (path.empty()) return false;
     Fd fd(connectTo(path));
     if (fd.get() < 0)
         return fail("no simulated tarvik is listening on " + path + " (start it with: tarvik --simulate)");

@@ -32,8 +32,9 @@ struct PressRequest {
 // Parses one request line (without or with its newline); nullopt and a reason when malformed.
 std::optional<PressRequest> parsePressLine(std::string_view line, std::string* error);
 
-// "$XDG_RUNTIME_DIR/tarvik-sim.sock", or "/tmp/tarvik-sim.sock" without a runtime directory.
-std::string controlSocketPath();
+// "<runtime folder>/tarvik-sim.sock" (see platform::runtimeFolder); empty, with the reason in
+// *error, when no safe runtime folder exists.
+std::string controlSocketPath(std::string* error = nullptr);
 
 // Client side, used by tarvikctl: sends one press to the running program and waits for its
 // answer. On failure returns false with a reason the user can act on in *error.

@@ -99,5 +99,24 @@ TEST(ShellProcess, ASecondCopyExitsWithZeroAndPressesReachTheFirst) {
     EXPECT_NE(text.find("text=\"Switch to macro key12\""), std::string::npos) << text;
 }
 
+// A wire log that cannot be written ends the start with one message, before any window.
+TEST(ShellProcess, AWireLogThatCannotBeWrittenEndsTheStart) {
+    TempSkins dirs;
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    const auto wire = dirs.dir / "no-such-folder" / "wire.txt";
+    const pid_t pid = spawn({TARVIK_BINARY, "--simulate", "--data-dir", (dirs.dir / "data").string(), "--wire-log",
+                             wire.string()},
+                            dirs.dir / "err.log");
+    EXPECT_EQ(waitExit(pid, std::chrono::seconds(20)), 2);
+    std::ifstream log(dirs.dir / "err.log");
+    std::stringstream content;
+    content << log.rdbuf();
+    // Qt may add its own warnings; ours is the one line from tarvik.
+    const std::string said = content.str();
+    const std::string message = "tarvik: cannot write the wire log " + wire.string() + ": No such file or directory\n";
+    EXPECT_NE(said.find(message), std::string::npos) << said;
+    EXPECT_EQ(said.find("tarvik:"), said.rfind("tarvik:")) << said;
+}
+
 }  // namespace
 }  // namespace tarvik::test

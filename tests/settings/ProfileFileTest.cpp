@@ -105,6 +105,29 @@ TEST(ProfileDocumentTest, RemoveSectionTakesEveryCopyAndItsLines) {
     EXPECT_EQ(document.serialize(), "[Keep]\nb=2\n");
 }
 
+// Sections are found through an index: it must answer as a walk through the lines would,
+// for names that differ only in letter case or blanks, and again after each edit moves them.
+TEST(ProfileDocumentTest, SectionLookupsStayRightAfterEditsMoveSections) {
+    using Names = std::vector<std::string>;
+    auto document = ProfileDocument::parse("[b]\nk=1\n[_]\nk=2\n[A]\nk=3\n[a]\nk=4\n[B ]\nk=5\n[]\nk=6\n");
+    const auto expect = [&](const Names& names, const std::vector<std::pair<const char*, const char*>>& values) {
+        EXPECT_EQ(document.sectionNames(), names);
+        EXPECT_EQ(scanSectionNames(document), scanSectionNames(names));
+        for (const auto& [section, value] : values) {
+            EXPECT_EQ(document.value(section, "k"), value) << section;
+        }
+    };
+    expect({"b", "_", "A", ""}, {{"B", "1"}, {"a", "3"}, {"_", "2"}, {"", "6"}});
+    document.removeSection("B");
+    expect({"_", "A", ""}, {{"b", ""}, {"a", "3"}, {"", "6"}});
+    document.setValue("_", "k", "a longer value that moves every section after it");
+    expect({"_", "A", ""}, {{"a", "3"}, {"", "6"}});
+    document.setValue("A", "new", "x");
+    document.appendSection("b", {{"k", "7"}});
+    expect({"_", "A", "", "b"}, {{"a", "3"}, {"", "6"}, {"B", "7"}});
+    EXPECT_EQ(document.value("a", "new"), "x");
+}
+
 TEST(ProfileDocumentTest, WrittenValuesReadBackExactly) {
     const std::string values[] = {
         "A   Dn",         "50 ms",     " leading blank", "trailing blank ", "\"quoted\"", "",

@@ -2,22 +2,26 @@
 #include "platform/linux/InstanceLock.h"
 
 #include <cerrno>
-#include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
+#include <iostream>
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <cstring>
 #include <optional>
+
+#include "platform/linux/RuntimeFolder.h"
 
 namespace tarvik::platform {
 
 namespace {
 
 std::optional<sockaddr_un> callAddress(const std::string& name) {
-    const std::string path = InstanceLock::lockPath(name) + ".show";
+    const std::string lock = InstanceLock::lockPath(name);
+    if (lock.empty()) return std::nullopt;
+    const std::string path = lock + ".show";
     sockaddr_un addr{};
     addr.sun_family = AF_UNIX;
     if (path.size() >= sizeof addr.sun_path) return std::nullopt;
@@ -35,17 +39,23 @@ InstanceLock::~InstanceLock() {
     if (fd_ >= 0) ::close(fd_);
 }
 
-std::string InstanceLock::lockPath(const std::string& name) {
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    if (runtime && *runtime) return std::string(runtime) + "/" + name;
-    return "/tmp/" + name + "-" + std::to_string(::getuid());
+std::string InstanceLock::lockPath(const std::string& name, std::string* error) {
+    const auto folder = runtimeFolder(error);
+    return folder ? (*folder / name).string() : std::string();
 }
 
 bool InstanceLock::acquire(const std::string& name) {
     if (fd_ >= 0) return true;
-    int fd = ::open(lockPath(name).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    // A lock file we cannot open says nothing about another copy: run rather than refuse.
-    if (fd < 0) return true;
+    std::string error;
+    const std::string path = lockPath(name, &error);
+    int fd = path.empty() ? -1 : ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    // A lock file we cannot open says nothing about another copy: run rather than refuse,
+    // and say why a second copy may start too.
+    if (fd < 0) {
+        if (error.empty()) error = "cannot open " + path + ": " + std::strerror(errno);
+        std::cerr << "tarvik: cannot check for another running copy: " << error << '\n';
+        return true;
+    }
     int rc;
     do rc = ::flock(fd, LOCK_EX | LOCK_NB);
     while (rc != 0 && errno == EINTR);

@@ -1,4 +1,4 @@
-// Single instance on Linux: an exclusive flock on a file in the user's runtime directory,
+// Single instance on Linux: an exclusive flock on a file in the user's runtime folder,
 // released by the kernel when the process ends, however it ends. The holder listens on a
 // datagram socket beside it ("<lock>.show"), where a later start sends its call.
 #pragma once
@@ -20,9 +20,9 @@ public:
     bool callOwner(const std::string& name) override;
     int callFd() const override { return callFd_; }
     bool takeCalls() override;
-    // "$XDG_RUNTIME_DIR/<name>"; without a runtime directory "/tmp/<name>-<uid>", so users
-    // sharing /tmp never block each other.
-    static std::string lockPath(const std::string& name);
+    // "<runtime folder>/<name>" (see runtimeFolder); empty, with the reason in *error, when
+    // no safe runtime folder exists.
+    static std::string lockPath(const std::string& name, std::string* error = nullptr);
 
 private:
     void listenForCalls(const std::string& name);
