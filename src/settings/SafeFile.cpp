@@ -71,8 +71,9 @@ bool isLeftover(std::string_view entry, std::string_view prefix) {
     if (!entry.starts_with(prefix) || !entry.ends_with(kTemporarySuffix)) return false;
     entry.remove_prefix(prefix.size());
     long pid = 0;
-    const auto [end, error] = std::from_chars(entry.data(), entry.data() + entry.size(), pid);
-    if (error != std::errc{} || end == entry.data() || *end != '.' || pid <= 0) return false;
+    const char* const last = entry.data() + entry.size();
+    const auto [end, error] = std::from_chars(entry.data(), last, pid);
+    if (error != std::errc{} || end == entry.data() || end == last || *end != '.' || pid <= 0) return false;
     return pid != ::getpid() && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
 }
 

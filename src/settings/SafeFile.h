@@ -32,7 +32,8 @@ std::error_code replacementTarget(const std::filesystem::path& file, std::filesy
 // beside the target, are flushed to the disk and renamed over it, so a reader sees the old
 // or the new file, never a mix. An existing file that cannot be opened for writing (read
 // only, immutable, a folder) is refused as an in-place write would be; the new file keeps
-// the old one's permissions. Temporary files left by a killed saver are removed.
+// the old one's permissions. Temporary files left by a killed saver are removed. The
+// data-folder lock is held while it works.
 std::error_code writeFileAtomically(const std::filesystem::path& file, std::string_view bytes);
 
 // Keeps the file's present bytes under the first free name "<file>.bad", "<file>.bad-2", ...
