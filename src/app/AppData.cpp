@@ -16,6 +16,8 @@ void AppData::loadConfig(RecordPair& records) {
     records.commit();
 }
 
+std::error_code AppData::saveConfig(const ConfigRecord& record) { return SaveConfig(config_, record, *sink_); }
+
 void AppData::loadLanguage() { catalogue_ = ApplyCatalogue(ReadLanguage(paths_.strIni)); }
 
 SkinChoice AppData::loadInterfaceSettings() {

@@ -35,8 +35,11 @@ public:
     void saveCaptions(const Captions& captions) override;
     bool firstRun() const override { return config_.firstRunFlag == 0; }
 
+    // Saves the record through the one config-file object the load filled, so the first-run
+    // flag the save sets is the one the window asks about afterwards.
+    std::error_code saveConfig(const ConfigRecord& record);
+
     const DataPaths& paths() const { return paths_; }
-    const ConfigFile& configFile() const { return config_; }
 
 private:
     DataPaths paths_;

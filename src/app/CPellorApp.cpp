@@ -29,7 +29,6 @@
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/QtTray.h"
 #include "platform/qt/QtUrlOpener.h"
-#include "settings/ConfigFile.h"
 #include "simulator/ControlSocket.h"
 #include "simulator/SimulatorBackend.h"
 
@@ -146,10 +145,7 @@ int CPellorApp::run(int argc, char** argv) {
                                              data.paths().recordIni);
     dlg.setParameterDialogs(&parameterDialogs);
     QApplication::setWindowIcon(appIcon(exe));
-    session.saveFiles = [&](const ConfigRecord& record) {
-        ConfigFile file = data.configFile();
-        SaveConfig(file, record, dlg.sink());
-    };
+    session.saveFiles = [&](const ConfigRecord& record) { data.saveConfig(record); };
     dlg.runSkinsDialog = [&](const SkinChoice& current) -> std::optional<SkinChoice> {
         CSkinsDialog dialog(dlg.skin(), data, current, colours, messages, &dlg);
         if (dialog.exec() != QDialog::Accepted) return std::nullopt;

@@ -55,9 +55,11 @@ void LinkSession::syncSensorSettings() {
 
 void LinkSession::applySettings(const ConfigRecord& record) {
     DeviceContext ctx = context();
-    ApplySettings(ctx, record, [&] {
+    const ApplyOutcome outcome = ApplySettings(ctx, record, [&] {
         if (saveFiles) saveFiles(record);
     });
+    // The window tells nothing here, as for any device failure; the debug log keeps it.
+    if (outcome.mouseStopped) sink_->trace(outcome.describe());
 }
 
 void LinkSession::teardown() {

@@ -1,7 +1,6 @@
 // The commands of tarvikctl over the core: data files, the device link and the simulated mouse.
 #include "cli/Commands.h"
 
-#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/signalfd.h>
@@ -12,7 +11,6 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
-#include <cstring>
 #include <initializer_list>
 #include <ostream>
 #include <string_view>
@@ -30,6 +28,7 @@
 #include "settings/ConfigFile.h"
 #include "settings/DataLocation.h"
 #include "settings/InterfaceSettings.h"
+#include "settings/SafeFile.h"
 #include "simulator/ControlSocket.h"
 #include "ui/Language.h"
 #include "ui/TextCatalogue.h"
@@ -73,9 +72,30 @@ public:
     }
 
     // Puts the factory "config.bin" in place when the data folder has none, then loads it.
-    void loadRecord() {
+    ConfigLoad loadRecord() {
         ensureConfigFile(paths, findFactoryConfig(exe));
-        LoadConfig(file, record, sink);
+        return LoadConfig(file, record, sink);
+    }
+
+    // Loads the record a command is going to write, holding the data-folder lock from here to
+    // the command's end so another save of these files waits for this load and save. A file
+    // that cannot be loaded stops the command with one message saying why, before anything
+    // reaches the mouse or the disk.
+    bool loadRecordToWrite() {
+        ensureConfigFile(paths, findFactoryConfig(exe));
+        writeLock.emplace(paths.configBin);
+        const ConfigLoad load = ReadConfigFile(file, record);
+        if (!load.loaded())
+            err << "tarvikctl: cannot load " << paths.configBin.string() << ": " << load.reason()
+                << "; nothing was changed\n";
+        return load.loaded();
+    }
+
+    // Saves "config.bin"; false with the reason told when it could not be written.
+    bool saveRecord() {
+        const std::error_code error = SaveConfig(file, record, sink);
+        if (error) err << "tarvikctl: could not save " << paths.configBin.string() << ": " << error.message() << '\n';
+        return !error;
     }
 
     // Builds the device link and runs discovery and the handshake; true when the mouse
@@ -83,6 +103,7 @@ public:
     // A wire log that cannot be written stops here, said once (see linkFailed).
     bool connect(bool quiet = false) {
         stack.emplace(options.simulateSensor);
+        if (seams && seams->simulator && stack->simulated()) seams->simulator(*stack->simulated());
         std::string error;
         if (options.wireLog && !stack->logWireTo(*options.wireLog, &error)) {
             err << "tarvikctl: " << error << '\n';
@@ -125,6 +146,8 @@ public:
     ConsoleSink sink;
     std::optional<DeviceStack> stack;
     bool wireLogFailed = false;
+    const CommandSeams* seams = nullptr;
+    std::optional<DataFolderLock> writeLock;
 };
 
 std::string hex(std::span<const std::uint8_t> bytes) {
@@ -153,7 +176,7 @@ int status(Tool& tool) {
 }
 
 int apply(Tool& tool) {
-    tool.loadRecord();
+    if (!tool.loadRecordToWrite()) return kExitFailed;
     if (!tool.connect()) return tool.linkFailed();
     auto ctx = tool.context();
     SyncSensorSettings(ctx);
@@ -162,19 +185,28 @@ int apply(Tool& tool) {
     const Captions captions = tool.file.firstRunFlag == 0
                                   ? defaultCaptions(tool.catalogue)
                                   : LoadInterfaceSettings(tool.paths.strIni, tool.catalogue.captionSection()).captions;
-    bool captionsSaved = false;
-    ApplySettings(ctx, tool.record, [&] {
-        SaveConfig(tool.file, tool.record, tool.sink);
-        captionsSaved = !SaveCaptions(tool.paths.strIni, tool.catalogue.captionSection(), captions);
+    bool configSaved = false;
+    std::error_code captionsError;
+    const ApplyOutcome outcome = ApplySettings(ctx, tool.record, [&] {
+        configSaved = tool.saveRecord();
+        captionsError = SaveCaptions(tool.paths.strIni, tool.catalogue.captionSection(), captions);
     });
-    tool.out << "applied " << tool.paths.configBin.string() << " to the mouse (sensor type "
-             << int(tool.image.sensorTypeInUse) << ")\n"
-             << "  report rate code " << int(tool.record.reportRateCode) << ", DPI codes "
-             << hex(tool.image.dpiCodes) << ", lighting " << hex(tool.image.lightEffect) << '\n'
-             << "  saved " << tool.paths.configBin.string()
-             << (captionsSaved ? " and the captions in " + tool.paths.strIni.string() : std::string()) << '\n';
-    if (!captionsSaved) tool.err << "tarvikctl: could not save the captions in " << tool.paths.strIni.string() << '\n';
-    return captionsSaved ? kExitOk : kExitFailed;
+    if (outcome.mouseStopped) {
+        tool.err << "tarvikctl: " << outcome.describe() << '\n';
+    } else {
+        tool.out << "applied " << tool.paths.configBin.string() << " to the mouse (sensor type "
+                 << int(tool.image.sensorTypeInUse) << ")\n"
+                 << "  report rate code " << int(tool.record.reportRateCode) << ", DPI codes "
+                 << hex(tool.image.dpiCodes) << ", lighting " << hex(tool.image.lightEffect) << '\n';
+    }
+    if (captionsError)
+        tool.err << "tarvikctl: could not save the captions in " << tool.paths.strIni.string() << ": "
+                 << captionsError.message() << '\n';
+    const bool saved = configSaved && !captionsError;
+    if (saved)
+        tool.out << "  saved " << tool.paths.configBin.string() << " and the captions in "
+                 << tool.paths.strIni.string() << '\n';
+    return saved && !outcome.mouseStopped ? kExitOk : kExitFailed;
 }
 
 // Blocks SIGINT and SIGTERM (in every thread started later) and returns a descriptor that
@@ -226,18 +258,6 @@ int listen(Tool& tool) {
     return kExitOk;
 }
 
-// Why config.bin cannot be shown: the system's error text or its wrong size; empty when it can.
-std::string configProblem(const std::filesystem::path& path) {
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(path, ec);
-    if (ec) return ec.message();
-    if (size != kConfigFileSize) return "wrong size " + std::to_string(size);
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::strerror(errno);
-    ::close(fd);
-    return {};
-}
-
 // Reads config.bin, or the factory file while the data folder has none, without creating
 // either: show only looks.
 int show(Tool& tool) {
@@ -250,12 +270,11 @@ int show(Tool& tool) {
                  << " yet and no factory config.bin is installed to show instead\n";
         return kExitFailed;
     }
-    if (const std::string problem = configProblem(source); !problem.empty()) {
-        tool.err << "tarvikctl: cannot read " << source.string() << ": " << problem << '\n';
+    tool.file.path = source;
+    if (const ConfigLoad load = ReadConfigFile(tool.file, tool.record); !load.loaded()) {
+        tool.err << "tarvikctl: cannot read " << source.string() << ": " << load.reason() << '\n';
         return kExitFailed;
     }
-    tool.file.path = source;
-    LoadConfig(tool.file, tool.record, tool.sink);
     std::uint8_t sensorType = 0;
     if (tool.connect(/*quiet=*/true)) {
         auto ctx = tool.context();
@@ -280,11 +299,17 @@ int macros(Tool& tool) {
 }
 
 int compile(Tool& tool) {
-    tool.loadRecord();
-    for (const auto& name : CompileMacroSlots(tool.paths.recordIni, tool.record))
+    if (!tool.loadRecordToWrite()) return kExitFailed;
+    std::vector<std::string> cutMacros;
+    if (const std::error_code error = CompileMacroSlots(tool.paths.recordIni, tool.record, &cutMacros)) {
+        tool.err << "tarvikctl: cannot read " << tool.paths.recordIni.string() << ": " << error.message()
+                 << "; nothing was changed\n";
+        return kExitFailed;
+    }
+    for (const auto& name : cutMacros)
         tool.err << "tarvikctl: macro \"" << name << "\" does not fit its slot: only its first " << kMacroRecordCount
                  << " records were compiled\n";
-    SaveConfig(tool.file, tool.record, tool.sink);
+    if (!tool.saveRecord()) return kExitFailed;
     for (int slot = 1; slot <= static_cast<int>(kMacroSlotCount); ++slot)
         tool.out << "slot " << slot << ": " << slotHex(macroSlot(tool.record, slot)) << '\n';
     return kExitOk;
@@ -372,7 +397,7 @@ constexpr std::array<CommandRow, 8> kCommands{{
 
 }  // namespace
 
-int runCommand(const CliOptions& options, std::ostream& out, std::ostream& err) {
+int runCommand(const CliOptions& options, std::ostream& out, std::ostream& err, const CommandSeams& seams) {
     if (options.command.empty() || options.command == "help") {
         const std::string_view topic = options.words.empty() ? "" : std::string_view(options.words.front());
         for (const auto& row : kCommands)
@@ -390,6 +415,7 @@ int runCommand(const CliOptions& options, std::ostream& out, std::ostream& err) 
             return kExitUsage;
         }
         Tool tool(options, out, err);
+        tool.seams = &seams;
         return row.run(tool);
     }
     err << "tarvikctl: unknown command '" << options.command << "'\n\n" << kUsage;

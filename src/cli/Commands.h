@@ -2,9 +2,14 @@
 // usage, 3 no mouse detected.
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 
 #include "cli/CliOptions.h"
+
+namespace tarvik::simulator {
+class SimulatorBackend;
+}
 
 namespace tarvik::cli {
 
@@ -15,6 +20,11 @@ constexpr int kExitNoMouse = 3;
 
 extern const char* const kUsage;
 
-int runCommand(const CliOptions& options, std::ostream& out, std::ostream& err);
+// Test seam: hands a test the simulated mouse of a command run with --simulate, once built.
+struct CommandSeams {
+    std::function<void(simulator::SimulatorBackend&)> simulator;
+};
+
+int runCommand(const CliOptions& options, std::ostream& out, std::ostream& err, const CommandSeams& seams = {});
 
 }  // namespace tarvik::cli

@@ -18,6 +18,19 @@ namespace tarvik {
 constexpr std::uint16_t kMouseVendor = 0x04D9;
 constexpr std::uint16_t kMouseProduct = 0xA09F;
 
+// How the mouse answered since the tally was last reset: the transport counts every command
+// packet it sends and whether each transfer of it went through (interface thread only).
+struct AnswerTally {
+    unsigned commands = 0;
+    unsigned silentFrom = 0;  // the command from which every transfer failed; 0 while it answers
+
+    void commandSent() { ++commands; }
+    void transfer(bool ok) {
+        if (ok) silentFrom = 0;
+        else if (silentFrom == 0) silentFrom = commands;
+    }
+};
+
 struct DeviceLink {
     std::string devicePath;
     std::unique_ptr<platform::HidHandle> featureHandle;
@@ -29,6 +42,7 @@ struct DeviceLink {
     std::array<std::uint8_t, 8> scrambleKey{};
     // Told the key once a scrambled handshake succeeds (the wire log records it); may be empty.
     std::function<void(const std::array<std::uint8_t, 8>&)> keyObserver;
+    AnswerTally answers;
 
     // Shared with the listener thread: the flag is atomic, the event handle and its length
     // are swapped under the lock, and the listener keeps its own reference while it reads.

@@ -87,7 +87,14 @@ void SyncSensorSettings(DeviceContext& ctx) {
     writeSensorSettings(ctx);
 }
 
-void ApplySettings(DeviceContext& ctx, const ConfigRecord& record, const std::function<void()>& saveFiles) {
+std::string ApplyOutcome::describe() const {
+    if (!mouseStopped) return {};
+    return "the mouse stopped answering after " + std::to_string(answered) + " of " + std::to_string(commands) +
+           " commands";
+}
+
+ApplyOutcome ApplySettings(DeviceContext& ctx, const ConfigRecord& record, const std::function<void()>& saveFiles) {
+    ctx.link.answers = {};
     writeReportRate(ctx, ReportRatePayload(record));
     readEffect(ctx);
     readLightOptionSets(ctx);
@@ -99,7 +106,11 @@ void ApplySettings(DeviceContext& ctx, const ConfigRecord& record, const std::fu
     sendDpiCodes(ctx, record);
     sendMacroSlots(ctx, record);
     sendKeyMatrices(ctx, record);
+    const AnswerTally& answers = ctx.link.answers;
+    const ApplyOutcome outcome{answers.commands, answers.silentFrom == 0 ? answers.commands : answers.silentFrom - 1,
+                               answers.silentFrom != 0};
     if (saveFiles) saveFiles();
+    return outcome;
 }
 
 }  // namespace tarvik

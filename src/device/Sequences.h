@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "device/DeviceContext.h"
 #include "settings/ConfigRecord.h"
@@ -18,10 +19,20 @@ constexpr unsigned kApplySettingsPauseMs = 249;
 // of option 2 set.
 void SyncSensorSettings(DeviceContext& ctx);
 
+// How the mouse took one ApplySettings.
+struct ApplyOutcome {
+    unsigned commands = 0;  // command packets sent
+    unsigned answered = 0;  // commands before the mouse stopped answering, when it did
+    bool mouseStopped = false;  // every transfer from some command to the end failed
+    // "the mouse stopped answering after N of M commands"; empty when it did not.
+    std::string describe() const;
+};
+
 // Writes the record to the mouse: report rate, lighting (read, adjusted, written back),
 // colour blocks, DPI codes, macro slots (written, then read back) and the key matrices;
 // then calls `saveFiles` (config.bin and the captions). It runs to its end even when the
-// mouse goes away in the middle: the remaining commands fail silently.
-void ApplySettings(DeviceContext& ctx, const ConfigRecord& record, const std::function<void()>& saveFiles);
+// mouse goes away in the middle: the remaining commands fail, and the outcome tells after
+// how many commands the mouse stopped answering.
+ApplyOutcome ApplySettings(DeviceContext& ctx, const ConfigRecord& record, const std::function<void()>& saveFiles);
 
 }  // namespace tarvik

@@ -26,7 +26,7 @@ void writeChunks(DeviceLink& link, platform::Clock& clock, std::span<std::uint8_
     for (std::size_t k = 0; k < chunks; ++k) {
         std::ranges::fill(report, 0);
         fillChunk(report, data, k);
-        if (link.featureHandle) link.featureHandle->write(report.first(length));
+        link.answers.transfer(link.featureHandle && link.featureHandle->write(report.first(length)));
         clock.sleepMs(kChunkPauseMs);
     }
 }
@@ -39,6 +39,7 @@ void readChunks(DeviceLink& link, std::span<std::uint8_t> report, std::span<std:
     for (std::size_t k = 0; k < chunks && k * kChunkSize < data.size(); ++k) {
         std::ranges::fill(report, 0);
         const std::size_t got = link.featureHandle ? link.featureHandle->read(report.first(length)) : 0;
+        link.answers.transfer(got > 0);
         // A short or failed read gives zeros past what arrived, never stale bytes.
         std::fill(report.begin() + static_cast<std::ptrdiff_t>(std::min(got, length)), report.end(), 0);
         const std::size_t start = k * kChunkSize;
@@ -59,14 +60,18 @@ bool sendPacket(DeviceLink& link, std::span<std::uint8_t> report, const CommandP
     std::ranges::copy(packet, body.begin());
     setChecksum(body);
     if (link.scrambled) Scramble(body, link.scrambleKey);
-    if (!link.featureHandle) return false;
-    return link.featureHandle->setFeature(report.first(clampedFeatureLength(link, report.size())));
+    link.answers.commandSent();
+    const bool sent =
+        link.featureHandle && link.featureHandle->setFeature(report.first(clampedFeatureLength(link, report.size())));
+    link.answers.transfer(sent);
+    return sent;
 }
 
 CommandPacket receivePacket(DeviceLink& link, std::span<std::uint8_t> report) {
     std::ranges::fill(report, 0);
     const bool got =
         link.featureHandle && link.featureHandle->getFeature(report.first(clampedFeatureLength(link, report.size())));
+    link.answers.transfer(got);
     if (!got) std::ranges::fill(report, 0);
     auto body = packetBytes(report);
     if (link.scrambled) Unscramble(body, link.scrambleKey);

@@ -119,6 +119,7 @@ std::error_code SaveMacroLines(const std::filesystem::path& recordIni, std::stri
 }
 
 std::error_code DeleteMacro(const std::filesystem::path& recordIni, std::string_view name) {
+    const DataFolderLock lock(recordIni);
     std::error_code error;
     auto store = readStore(recordIni, error);
     if (error || !store.hasSection(name)) {
@@ -128,10 +129,17 @@ std::error_code DeleteMacro(const std::filesystem::path& recordIni, std::string_
     return writeProfileFile(recordIni, store);
 }
 
-std::vector<std::string> CompileMacroSlots(const std::filesystem::path& recordIni, ConfigRecord& record) {
+std::error_code CompileMacroSlots(const std::filesystem::path& recordIni, ConfigRecord& record,
+                                  std::vector<std::string>* cutMacros) {
     std::error_code error;
     const auto store = readStore(recordIni, error);
-    return !error ? compileMacroSlots(store, record) : std::vector<std::string>{};
+    if (!error) {
+        auto cut = compileMacroSlots(store, record);
+        if (cutMacros) {
+            *cutMacros = std::move(cut);
+        }
+    }
+    return error;
 }
 
 std::vector<MacroSummary> listMacros(const std::filesystem::path& recordIni) {

@@ -25,8 +25,10 @@ std::error_code SaveMacroLines(const std::filesystem::path& recordIni, std::stri
                                std::span<const std::string> lines);
 std::error_code DeleteMacro(const std::filesystem::path& recordIni, std::string_view name);
 // Compiles the first twelve macros into slots 1-12; slots without a macro keep their bytes.
-// Returns the names of the macros cut at 63 records.
-std::vector<std::string> CompileMacroSlots(const std::filesystem::path& recordIni, ConfigRecord& record);
+// A store that cannot be read changes nothing and gives the reason (a missing one is empty).
+// The names of the macros cut at 63 records go to *cutMacros when given.
+std::error_code CompileMacroSlots(const std::filesystem::path& recordIni, ConfigRecord& record,
+                                  std::vector<std::string>* cutMacros = nullptr);
 
 // The same on a document already in memory.
 std::vector<std::string> macroNames(const ProfileDocument& store);

@@ -2,16 +2,13 @@
 // same folder, so a crash or power loss at any moment leaves either the old or the new file.
 #include "settings/ConfigFile.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <array>
-#include <cerrno>
 #include <cstdio>
-#include <system_error>
-#include <vector>
+#include <string>
+
+#include "settings/SafeFile.h"
 
 namespace tarvik {
 namespace {
@@ -19,153 +16,106 @@ namespace {
 constexpr const char* kMissingText = "Config file is not exist.";
 constexpr const char* kWriteErrorCaption = "NULL ==fp ";
 
-// Owns a file descriptor; closes it on scope exit.
-class Fd {
-public:
-    explicit Fd(int fd) : fd_(fd) {}
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    ~Fd() { reset(); }
-    int get() const { return fd_; }
-    explicit operator bool() const { return fd_ >= 0; }
-    // Closes now and reports the close error, which is where some file systems report a
-    // failed write-back.
-    int close() {
-        const int result = fd_ >= 0 ? ::close(fd_) : 0;
-        fd_ = -1;
-        return result;
-    }
-
-private:
-    void reset() {
-        if (fd_ >= 0) ::close(fd_);
-        fd_ = -1;
-    }
-    int fd_;
-};
-
 std::string format(const char* pattern, int a, int b = 0, int c = 0) {
     char buffer[128];
     std::snprintf(buffer, sizeof buffer, pattern, a, b, c);
     return buffer;
 }
 
-bool readAll(int fd, std::uint8_t* data, std::size_t size) {
-    std::size_t done = 0;
-    while (done < size) {
-        const ssize_t n = ::read(fd, data + done, size - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-bool writeAll(int fd, const std::uint8_t* data, std::size_t size) {
-    std::size_t done = 0;
-    while (done < size) {
-        const ssize_t n = ::write(fd, data + done, size - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// Makes the rename itself durable; a failure here is not reported because the new file is
-// already in place and complete.
-void syncFolder(const std::filesystem::path& folder) {
-    Fd dir(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir) ::fsync(dir.get());
-}
-
-std::filesystem::path temporaryPathFor(const std::filesystem::path& path) {
-    std::filesystem::path temp = path;
-    temp += ".tmp";
-    return temp;
-}
-
-// Writes `bytes` to a fresh temporary file beside `path` with `mode`, flushes it to the disk
-// and renames it over `path`. Returns 0 or the errno of the first failing step.
-int replaceFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes, mode_t mode) {
-    const std::filesystem::path temp = temporaryPathFor(path);
-    ::unlink(temp.c_str());  // a leftover of an interrupted save; O_EXCL then refuses links
-    Fd out(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
-    if (!out) return errno;
-    int error = 0;
-    if (::fchmod(out.get(), mode) != 0 || !writeAll(out.get(), bytes.data(), bytes.size()) ||
-        ::fsync(out.get()) != 0) {
-        error = errno;
-    }
-    if (out.close() != 0 && error == 0) error = errno;
-    if (error == 0 && ::rename(temp.c_str(), path.c_str()) != 0) error = errno;
-    if (error != 0) {
-        ::unlink(temp.c_str());
-        return error;
-    }
-    syncFolder(path.parent_path());
-    return 0;
-}
-
-// The old program opened the file for writing in place; an existing file it could not open
-// must still be refused, not silently replaced through its folder.
-int probeWritable(const std::filesystem::path& path, mode_t& mode) {
-    Fd probe(::open(path.c_str(), O_WRONLY | O_CLOEXEC));
-    if (!probe) return errno;
+bool isLink(const std::filesystem::path& path) {
     struct stat info {};
-    if (::fstat(probe.get(), &info) != 0) return errno;
-    mode = info.st_mode & 07777;
-    return 0;
+    return ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
+ConfigLoad outcome(ConfigLoad::Status status, std::error_code error = {}, std::uintmax_t size = 0) {
+    return {status, error, size};
+}
+
+ConfigLoad readFile(ConfigFile& file, ConfigRecord& record) {
+    std::string bytes;
+    std::uintmax_t size = 0;
+    // Only a file of the right size is read; a huge one is measured and left alone.
+    if (const std::error_code error = readWholeFile(file.path, bytes, kConfigFileSize, &size)) {
+        if (error == std::errc::no_such_file_or_directory)
+            return outcome(isLink(file.path) ? ConfigLoad::Status::DanglingLink : ConfigLoad::Status::Missing);
+        return outcome(ConfigLoad::Status::Unreadable, error);
+    }
+    if (size != kConfigFileSize || bytes.size() != kConfigFileSize)
+        return outcome(ConfigLoad::Status::WrongSize, {}, size);
+    RecordBytes recordBytes{};
+    std::transform(bytes.begin() + 1, bytes.end(), recordBytes.begin(),
+                   [](char c) { return static_cast<std::uint8_t>(c); });
+    file.firstRunFlag = static_cast<std::uint8_t>(bytes[0]);
+    record = fromBytes(recordBytes);
+    return outcome(ConfigLoad::Status::Loaded);
+}
+
+// Before the first save over a file the last load could not use, its bytes are kept beside
+// it and the user is told where, once.
+std::error_code keepUnusedFile(ConfigFile& file, platform::UserSink& sink) {
+    if (!file.lastLoad.unused()) return {};
+    std::filesystem::path kept;
+    if (const std::error_code error = keepBeside(file.path, kept)) return error;
+    sink.message(file.path.string() + " could not be loaded (" + file.lastLoad.reason() +
+                     "), so it is replaced by the settings shown; its old content is kept in " + kept.string() + ".",
+                 "Warning");
+    return {};
 }
 
 }  // namespace
 
-void LoadConfig(ConfigFile& file, ConfigRecord& record, platform::UserSink& sink) {
-    std::error_code ec;
-    if (!std::filesystem::exists(file.path, ec)) {
-        sink.message(kMissingText, "");
-        return;
+std::string ConfigLoad::reason() const {
+    switch (status) {
+        case Status::Loaded: return {};
+        case Status::Missing: return std::make_error_code(std::errc::no_such_file_or_directory).message();
+        case Status::DanglingLink: return "dangling symbolic link";
+        case Status::Unreadable: return error.message();
+        case Status::WrongSize: return "wrong size " + std::to_string(size);
     }
-    Fd in(::open(file.path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!in) return;
-    const off_t size = ::lseek(in.get(), 0, SEEK_END);
-    if (size != static_cast<off_t>(kConfigFileSize) || ::lseek(in.get(), 0, SEEK_SET) != 0) return;
-
-    // Read the whole file before touching the record, so a short read leaves it as it was.
-    std::array<std::uint8_t, kConfigFileSize> bytes{};
-    if (!readAll(in.get(), bytes.data(), bytes.size())) return;
-    RecordBytes recordBytes{};
-    std::copy(bytes.begin() + 1, bytes.end(), recordBytes.begin());
-    file.firstRunFlag = bytes[0];
-    record = fromBytes(recordBytes);
-    sink.trace(format("Prpgram First Run Flag:%d\nRead Size is: %d", file.firstRunFlag,
-                      static_cast<int>(kConfigRecordSize)));
+    return {};
 }
 
-void SaveConfig(ConfigFile& file, const ConfigRecord& record, platform::UserSink& sink) {
+ConfigLoad ReadConfigFile(ConfigFile& file, ConfigRecord& record) {
+    file.lastLoad = readFile(file, record);
+    return file.lastLoad;
+}
+
+ConfigLoad LoadConfig(ConfigFile& file, ConfigRecord& record, platform::UserSink& sink) {
+    const ConfigLoad load = ReadConfigFile(file, record);
+    const bool absent = load.status == ConfigLoad::Status::Missing ||
+                        load.status == ConfigLoad::Status::DanglingLink || load.error == std::errc::not_a_directory;
+    if (absent) sink.message(kMissingText, "");
+    if (load.loaded())
+        sink.trace(format("Prpgram First Run Flag:%d\nRead Size is: %d", file.firstRunFlag,
+                          static_cast<int>(kConfigRecordSize)));
+    return load;
+}
+
+std::error_code SaveConfig(ConfigFile& file, const ConfigRecord& record, platform::UserSink& sink) {
+    const DataFolderLock lock(file.path);
     std::error_code ec;
     if (!std::filesystem::exists(file.path, ec)) {
-        // The file is installed with the program and never created here.
+        // The file is installed with the program and never created here; a dangling link
+        // is not replaced either.
         sink.message(kMissingText, "");
-        return;
+        return std::make_error_code(std::errc::no_such_file_or_directory);
     }
-    mode_t mode = 0644;
-    int error = probeWritable(file.path, mode);
-    std::vector<std::uint8_t> bytes;
-    if (error == 0) {
+    std::error_code error = keepUnusedFile(file, sink);
+    if (!error) {
         const RecordBytes recordBytes = toBytes(record);
-        bytes.reserve(kConfigFileSize);
-        bytes.push_back(1);
-        bytes.insert(bytes.end(), recordBytes.begin(), recordBytes.end());
-        error = replaceFile(file.path, bytes, mode);
+        std::string bytes(1, '\1');
+        bytes.append(recordBytes.begin(), recordBytes.end());
+        error = writeFileAtomically(file.path, bytes);
     }
-    if (error != 0) {
-        sink.message(format("Error Code is: %d \n", error), kWriteErrorCaption);
-        return;
+    if (error) {
+        sink.message(format("Error Code is: %d \n", error.value()), kWriteErrorCaption);
+        return error;
     }
     file.firstRunFlag = 1;
+    file.lastLoad = outcome(ConfigLoad::Status::Loaded);
     sink.trace(format("Data num:%d BYTE -%d BYTE\n Struct size:%d BYTE", 1,
                       static_cast<int>(kConfigRecordSize), static_cast<int>(kConfigRecordSize)));
+    return {};
 }
 
 }  // namespace tarvik

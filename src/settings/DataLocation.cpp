@@ -2,8 +2,13 @@
 // and finds the skins, in the build tree or the installed layout.
 #include "settings/DataLocation.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <cstdlib>
 #include <system_error>
+
+#include "settings/SafeFile.h"
 
 #ifndef TARVIK_BUILD_SHARE_DIR
 #define TARVIK_BUILD_SHARE_DIR ""
@@ -71,22 +76,19 @@ path findFactoryConfig(const path& exePath) {
 }
 
 bool ensureConfigFile(const DataPaths& paths, const path& factory) {
+    // Anything at the path, a symbolic link whose target is missing included, is the user's:
+    // the load reports what is wrong with it, nothing here replaces it.
+    struct stat info {};
+    if (::lstat(paths.configBin.c_str(), &info) == 0) return ::stat(paths.configBin.c_str(), &info) == 0;
+    if (errno != ENOENT || !isFile(factory)) return false;  // ENOTDIR: the data folder is a file
     std::error_code ec;
-    if (fs::exists(paths.configBin, ec)) return true;
-    if (!isFile(factory)) return false;
     fs::create_directories(paths.dir, ec);
     if (ec) return false;
-    // Copy under another name first so an interrupted copy never passes for "config.bin".
-    path temp = paths.configBin;
-    temp += ".tmp";
-    fs::copy_file(factory, temp, fs::copy_options::overwrite_existing, ec);
-    if (!ec) fs::permissions(temp, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);
-    if (!ec) fs::rename(temp, paths.configBin, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        return false;
-    }
-    return true;
+    const DataFolderLock lock(paths.configBin);
+    if (::lstat(paths.configBin.c_str(), &info) == 0) return true;  // another program was first
+    std::string bytes;
+    // Written under a temporary name first, so an interrupted copy never passes for "config.bin".
+    return !readWholeFile(factory, bytes) && !writeFileAtomically(paths.configBin, bytes);
 }
 
 path skinsFolder(const path& exePath, const path& buildTreeSkins) {

@@ -35,7 +35,8 @@ path findFactoryConfig(const path& exePath);  // with this build's own build-tre
 
 // Creates the data folder when needed and, when it holds no "config.bin", copies `factory`
 // in. True when "config.bin" is there afterwards; false (nothing half-copied) otherwise, which
-// the later load reports as a missing config file.
+// the later load reports as a missing config file. Whatever is at the path, a dangling
+// symbolic link included, is left as it is.
 bool ensureConfigFile(const DataPaths& paths, const path& factory);
 
 // "Skins" beside the executable, else `buildTreeSkins`, else <exe dir>/../share/tarvik/Skins.

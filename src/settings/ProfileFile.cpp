@@ -1,19 +1,11 @@
-// Profile-file engine: line-preserving edits of "str.ini" and "record.ini" and the atomic
-// replacement of a file on disk.
+// Profile-file engine: line-preserving edits of "str.ini" and "record.ini", read whole and
+// replaced whole on disk.
 #include "settings/ProfileFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <array>
-#include <cerrno>
 #include <cstring>
 #include <limits>
 #include <numeric>
-#include <random>
-#include <sstream>
 #include <utility>
 
 namespace tarvik {
@@ -151,84 +143,6 @@ std::string cleanName(std::string_view name) {
     std::ranges::replace(text, '\n', ' ');
     std::ranges::replace(text, '\r', ' ');
     return text;
-}
-
-class UniqueFd {
-public:
-    explicit UniqueFd(int fd) : fd_(fd) {}
-    UniqueFd(const UniqueFd&) = delete;
-    UniqueFd& operator=(const UniqueFd&) = delete;
-    ~UniqueFd() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    int get() const { return fd_; }
-    // Closes now so that a failing close (a late write error) can be reported.
-    int release() { return ::close(std::exchange(fd_, -1)); }
-
-private:
-    int fd_;
-};
-
-std::error_code lastError() { return {errno, std::generic_category()}; }
-
-std::error_code writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const auto written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return lastError();
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return {};
-}
-
-std::filesystem::path temporaryNameFor(const std::filesystem::path& path) {
-    std::random_device random;
-    std::ostringstream name;
-    name << '.' << path.filename().string() << '.' << ::getpid() << '.' << std::hex << random() << ".tmp";
-    return path.parent_path() / name.str();
-}
-
-// Creates a new temporary file; 0666 lets the umask decide, as for any new file.
-std::optional<std::filesystem::path> createTemporary(const std::filesystem::path& path, int& fd) {
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        auto candidate = temporaryNameFor(path);
-        fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            return candidate;
-        }
-        if (errno != EEXIST) {
-            return std::nullopt;
-        }
-    }
-    return std::nullopt;
-}
-
-std::error_code fillTemporary(UniqueFd& fd, const std::filesystem::path& target, std::string_view bytes) {
-    struct stat old {};
-    if (::stat(target.c_str(), &old) == 0 && ::fchmod(fd.get(), old.st_mode & 07777) != 0) {
-        return lastError();
-    }
-    if (auto error = writeAll(fd.get(), bytes)) {
-        return error;
-    }
-    if (::fsync(fd.get()) != 0 || fd.release() != 0) {
-        return lastError();
-    }
-    return {};
-}
-
-// The rename is durable only once the directory itself is on disk.
-void syncDirectory(const std::filesystem::path& directory) {
-    const UniqueFd dir(::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() >= 0) {
-        ::fsync(dir.get());
-    }
 }
 
 }  // namespace
@@ -456,59 +370,16 @@ std::vector<std::string> scanSectionNames(const ProfileDocument& document) {
 }
 
 std::error_code readProfileFile(const std::filesystem::path& path, ProfileDocument& document) {
-    const UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0) {
-        if (errno == ENOENT || errno == ENOTDIR) {
-            document = ProfileDocument{};
-            return {};
-        }
-        return lastError();
-    }
-    // Read at the size the file has, plus room for the line end parse may add, so the text
-    // is held once; a folder in the file's place fails here on its first read.
-    struct stat info {};
-    if (::fstat(fd.get(), &info) != 0) {
-        return lastError();
-    }
-    const auto size = static_cast<std::uint64_t>(std::max<off_t>(info.st_size, 0));
-    if (size >= std::numeric_limits<std::uint32_t>::max()) {
-        return std::make_error_code(std::errc::file_too_large);
-    }
+    // The text is held once, and its offsets in the document are 32-bit.
+    constexpr std::uintmax_t kLargest = std::numeric_limits<std::uint32_t>::max() - 1;
     std::string text;
-    text.reserve(size + 1);
-    text.resize(size);
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const auto got = ::read(fd.get(), text.data() + done, text.size() - done);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
-            return lastError();
-        }
-        if (got == 0) {
-            break;  // the file shrank while being read
-        }
-        done += static_cast<std::size_t>(got);
+    std::uintmax_t size = 0;
+    if (auto error = readWholeFile(path, text, kLargest, &size)) {
+        if (error != std::errc::no_such_file_or_directory) return error;
+        document = ProfileDocument{};  // a missing file reads as an empty one
+        return {};
     }
-    text.resize(done);
-    // A file that grew while being read is read to its new end.
-    for (std::array<char, 4096> more{};;) {
-        const auto got = ::read(fd.get(), more.data(), more.size());
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
-            return lastError();
-        }
-        if (got == 0) {
-            break;
-        }
-        text.append(more.data(), static_cast<std::size_t>(got));
-        if (text.size() >= std::numeric_limits<std::uint32_t>::max()) {
-            return std::make_error_code(std::errc::file_too_large);
-        }
-    }
+    if (size > kLargest) return std::make_error_code(std::errc::file_too_large);
     document = ProfileDocument::parseOwned(std::move(text));
     return {};
 }
@@ -519,31 +390,13 @@ std::error_code writeProfileFile(const std::filesystem::path& path, const Profil
 
 std::error_code editProfileFile(const std::filesystem::path& path,
                                 const std::function<void(ProfileDocument&)>& edit) {
+    const DataFolderLock lock(path);
     ProfileDocument document;
     if (auto error = readProfileFile(path, document)) {
         return error;
     }
     edit(document);
     return writeProfileFile(path, document);
-}
-
-std::error_code writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-    int rawFd = -1;
-    const auto temporary = createTemporary(path, rawFd);
-    if (!temporary) {
-        return lastError();
-    }
-    UniqueFd fd(rawFd);
-    auto error = fillTemporary(fd, path, bytes);
-    if (!error && ::rename(temporary->c_str(), path.c_str()) != 0) {
-        error = lastError();
-    }
-    if (error) {
-        ::unlink(temporary->c_str());
-        return error;
-    }
-    syncDirectory(path.parent_path());
-    return {};
 }
 
 int leadingInteger(std::string_view text) {

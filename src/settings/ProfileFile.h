@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "settings/SafeFile.h"
+
 namespace tarvik {
 
 // A value is read into a buffer of 1024 characters, so at most 1023 characters come back.
@@ -94,17 +96,16 @@ std::vector<std::string> scanSectionNames(const ProfileDocument& document);
 
 // Reads the file; a missing file gives an empty document and no error. Any other read
 // failure (a file of 4 GiB or more among them) is returned so that callers never overwrite
-// a file they could not read.
+// a file they could not read. A dangling link reads as a missing file, but a write through
+// it is refused.
 std::error_code readProfileFile(const std::filesystem::path& path, ProfileDocument& document);
 // Writes the document to a temporary file beside `path`, flushes it to disk and renames it
 // over `path`: a reader sees either the old or the new file, never a mix.
 std::error_code writeProfileFile(const std::filesystem::path& path, const ProfileDocument& document);
-// Reads, edits in memory and writes the file once; nothing is written when the read failed.
+// Reads, edits in memory and writes the file once, holding the data-folder lock throughout;
+// nothing is written when the read failed.
 std::error_code editProfileFile(const std::filesystem::path& path,
                                 const std::function<void(ProfileDocument&)>& edit);
-
-// The same atomic replacement for any bytes; the new file keeps the old file's permissions.
-std::error_code writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 // The integer at the start of a value, as C's atoi reads it (leading blanks, a sign, digits;
 // anything else ends it, no digits give 0), held within the range of a 32-bit int.

@@ -31,8 +31,8 @@ struct FakeDialogs : ParameterDialogs {
 };
 
 struct BasicRig : FreshInstallShell {
-    explicit BasicRig(int sensorType = 0, const std::string& language = "")
-        : FreshInstallShell(language.empty() ? "" : "[Skins]\nLan=" + language + "\n") {
+    explicit BasicRig(int sensorType = 0, const std::string& language = "", ShellHooks hooks = {})
+        : FreshInstallShell(language.empty() ? "" : "[Skins]\nLan=" + language + "\n", std::move(hooks)) {
         sim.mouse().state().sensorSettings[0] = static_cast<std::uint8_t>(sensorType);
         window->setParameterDialogs(&dialogs);
         window->OnInitDialog();

@@ -5,6 +5,9 @@
 
 #include <QTimer>
 
+#include <algorithm>
+#include <fstream>
+
 #include "app/BasicPageRig.h"
 #include "app/SkinnedParameterDialogs.h"
 #include "buttons/ButtonCatalogue.h"
@@ -119,6 +122,22 @@ TEST(BasicSession, EverySettingReachesTheMouseAndTheFiles) {
     const CaptionSet modeB{"Left Click", "Shift", "Macro Key-Last", "Forward", "Right Click", "DPI -",
                            "RGB On/Off", "Key Off", "Key Off", "Key Off", "Key Off", "Key Off"};
     EXPECT_EQ(LoadInterfaceSettings(rig.data->paths().strIni, "Setting-EN").captions, (Captions{modeA, modeB}));
+}
+
+// The mouse is pulled out during Apply: the window tells nothing, as for any device failure,
+// but its debug log says after how many commands, and the files are still saved.
+TEST(BasicSession, AMouseThatStopsAnsweringDuringApplyIsNotedInTheDebugLog) {
+    std::vector<std::string> debugLog;
+    ShellHooks hooks;
+    hooks.debugLog = [&](const std::string& line) { debugLog.push_back(line); };
+    BasicRig rig(0, "", std::move(hooks));
+    rig.sim.unplugAfterTransfers(3);  // the report rate and the effect read go through
+    rig.apply();
+    EXPECT_TRUE(rig.messages.shown.empty());
+    EXPECT_NE(std::find(debugLog.begin(), debugLog.end(), "the mouse stopped answering after 2 of 40 commands"),
+              debugLog.end());
+    std::ifstream file(rig.data_dir / "config.bin", std::ios::binary);
+    EXPECT_EQ(file.get(), 1) << "config.bin was not saved";
 }
 
 }  // namespace

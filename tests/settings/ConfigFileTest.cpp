@@ -8,10 +8,12 @@
 
 #include <cerrno>
 #include <csignal>
+#include <functional>
 #include <string>
 
 #include "platform/fake/RecordingSink.h"
 #include "settings/ConfigFile.h"
+#include "settings/SafeFile.h"
 #include "TempFolder.h"
 
 namespace tarvik {
@@ -142,6 +144,94 @@ TEST_F(ConfigFileTest, SaveThatFailsPartWayLeavesTheOldFileWhole) {
     EXPECT_EQ(WEXITSTATUS(status), 0) << "the failed save was not reported";
     EXPECT_EQ(test::readBytes(file.path), original);
     EXPECT_FALSE(std::filesystem::exists(folder / "config.bin.tmp"));
+}
+
+// Each state of a file that cannot be used says why, and leaves the record and flag alone.
+TEST_F(ConfigFileTest, ALoadThatFailsSaysWhy) {
+    namespace fs = std::filesystem;
+    using S = ConfigLoad::Status;
+    struct Case {
+        const char* what;
+        std::function<fs::path()> make;  // returns the path to load
+        S status;
+        std::string reason;
+    };
+    const auto fileAt = [&](const char* name, std::size_t size) {
+        test::writeBytes(folder / name, Bytes(size, 0x5A));
+        return folder / name;
+    };
+    const Case cases[] = {
+        {"no file", [&] { return folder / "none.bin"; }, S::Missing, "No such file or directory"},
+        {"a folder in its place", [&] { fs::create_directory(folder / "dir.bin"); return folder / "dir.bin"; },
+         S::Unreadable, "Is a directory"},
+        {"one byte too many", [&] { return fileAt("long.bin", kConfigFileSize + 1); }, S::WrongSize, "wrong size 1987"},
+        {"1 MB", [&] { return fileAt("huge.bin", 1 << 20); }, S::WrongSize, "wrong size 1048576"},
+        {"empty", [&] { return fileAt("empty.bin", 0); }, S::WrongSize, "wrong size 0"},
+        {"the data folder is a file", [&] { return fileAt("plain", 3) / "config.bin"; }, S::Unreadable,
+         "Not a directory"},
+        {"a link to nothing", [&] { fs::create_symlink(folder / "gone", folder / "link.bin"); return folder / "link.bin"; },
+         S::DanglingLink, "dangling symbolic link"},
+        {"the read fails", [&] {
+             fileIoHooks().read = [](int, void*, std::size_t) -> ssize_t { return errno = EIO, -1; };
+             return fileAt("eio.bin", kConfigFileSize);
+         }, S::Unreadable, "Input/output error"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ConfigFile config{c.make(), 7};
+        ConfigRecord record = marked();
+        const ConfigLoad load = ReadConfigFile(config, record);
+        fileIoHooks() = {};
+        EXPECT_EQ(load.status, c.status);
+        EXPECT_EQ(load.reason(), c.reason);
+        EXPECT_EQ(config.firstRunFlag, 7);
+        EXPECT_EQ(record, marked());
+    }
+}
+
+// The window runs on from an all-zero record when the file cannot be used; its first save
+// keeps the old bytes beside the file and says where, once.
+TEST_F(ConfigFileTest, TheFirstSaveOverAFileThatCouldNotBeLoadedKeepsItsBytes) {
+    struct Case {
+        const char* what;
+        Bytes old;
+        bool readFails;
+    };
+    const Case cases[] = {
+        {"one byte too many", Bytes(kConfigFileSize + 1, 0x33), false},
+        {"1 MB", Bytes(1 << 20, 0x44), false},
+        {"the read fails", patternFile(1), true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::TempFolder here;
+        ConfigFile config{here / "config.bin"};
+        test::writeBytes(config.path, c.old);
+        if (c.readFails) fileIoHooks().read = [](int, void*, std::size_t) -> ssize_t { return errno = EIO, -1; };
+        RecordingSink messages;
+        ConfigRecord record{};
+        LoadConfig(config, record, messages);
+        fileIoHooks() = {};
+        EXPECT_TRUE(messages.messages.empty()) << "the load stays silent";
+
+        ASSERT_FALSE(SaveConfig(config, marked(), messages));
+        ASSERT_FALSE(SaveConfig(config, marked(), messages));
+        EXPECT_EQ(test::readBytes(here / "config.bin.bad"), c.old);
+        EXPECT_EQ(test::readBytes(config.path).size(), kConfigFileSize);
+        ASSERT_EQ(messages.messages.size(), 1u) << "said once";
+        EXPECT_NE(messages.messages[0].text.find((here / "config.bin.bad").string()), std::string::npos)
+            << messages.messages[0].text;
+    }
+}
+
+TEST_F(ConfigFileTest, AnEarlierKeptFileIsNeverOverwritten) {
+    test::writeBytes(folder / "config.bin.bad", Bytes(3, 0x01));
+    test::writeBytes(file.path, Bytes(5, 0x02));
+    ConfigRecord record{};
+    LoadConfig(file, record, sink);
+    ASSERT_FALSE(SaveConfig(file, record, sink));
+    EXPECT_EQ(test::readBytes(folder / "config.bin.bad"), Bytes(3, 0x01));
+    EXPECT_EQ(test::readBytes(folder / "config.bin.bad-2"), Bytes(5, 0x02));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // factory "config.bin" copied into a new data folder, and the --data-dir option.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <string>
 
@@ -95,6 +96,42 @@ TEST_F(DataLocationTest, MissingFactoryFileLeadsToTheMissingConfigMessage) {
     LoadConfig(file, record, sink);
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].text, "Config file is not exist.");
+}
+
+// Whatever stands at the path is the user's; only a missing file is seeded.
+TEST_F(DataLocationTest, NothingButAMissingFileIsReplacedByTheFactoryOne) {
+    const fs::path factory = root / "factory" / "config.bin";
+    test::writeBytes(factory, std::vector<unsigned char>(kConfigFileSize, 0x11));
+    struct Case {
+        const char* what;
+        std::function<fs::path(const fs::path& dir)> make;  // returns the data folder
+        bool present;
+    };
+    const Case cases[] = {
+        {"a link to nothing", [](const fs::path& d) {
+             fs::create_directories(d);
+             fs::create_symlink(d / "dotfiles-config.bin", d / "config.bin");
+             return d;
+         }, false},
+        {"a data folder that is a file", [](const fs::path& d) {
+             test::writeBytes(d, {1, 2, 3});
+             return d;
+         }, false},
+        {"a folder in its place", [](const fs::path& d) {
+             fs::create_directories(d / "config.bin");
+             return d;
+         }, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const fs::path dir = c.make(root / c.what);
+        const DataPaths paths = dataPathsIn(dir);
+        std::error_code ec;
+        const auto before = fs::symlink_status(paths.configBin, ec).type();
+        EXPECT_EQ(ensureConfigFile(paths, factory), c.present);
+        EXPECT_EQ(fs::symlink_status(paths.configBin, ec).type(), before);
+        EXPECT_FALSE(fs::is_regular_file(paths.configBin, ec)) << "the factory file was put in";
+    }
 }
 
 TEST_F(DataLocationTest, FactoryConfigSearchedInBuildTreeThenInstalledLayout) {

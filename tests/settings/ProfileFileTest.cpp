@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <string>
 #include <vector>
 
@@ -291,6 +292,11 @@ TEST_F(ProfileFileTest, AFailedWriteReportsAndLeavesTheFile) {
         ::chmod(file.c_str(), 0600);
         EXPECT_EQ(fileText(file), "[Skins]\nLan=CHT\n");
     }
+    // The same for root, whom no permission stops: the read itself fails.
+    fileIoHooks().read = [](int, void*, std::size_t) -> ssize_t { return errno = EIO, -1; };
+    EXPECT_EQ(writeProfileString(file, "Skins", "Path", "Dark"), std::make_error_code(std::errc::io_error));
+    fileIoHooks() = {};
+    EXPECT_EQ(fileText(file), "[Skins]\nLan=CHT\n");
     // A folder where the file should be reads as unreadable, never as a crash.
     std::filesystem::create_directory(folder / "record.ini");
     EXPECT_EQ(readProfileString(folder / "record.ini", "Jump", "ItemCount"), "");

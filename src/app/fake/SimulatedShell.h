@@ -10,7 +10,6 @@
 #include "app/LinkSession.h"
 #include "app/fake/FakeShellPlatform.h"
 #include "platform/fake/FakeClock.h"
-#include "settings/ConfigFile.h"
 #include "simulator/SimulatorBackend.h"
 
 namespace tarvik {
@@ -27,10 +26,7 @@ struct SimulatedShell : FakeShellPlatform {
     // Apply saves "config.bin" as the program's does. Pages, dialogs and the start are the caller's.
     CPellorDlg& build(const DataPaths& paths, const std::filesystem::path& skinsRoot, ShellHooks hooks = {}) {
         data = std::make_unique<AppData>(paths, skinsRoot);
-        session.saveFiles = [this](const ConfigRecord& record) {
-            ConfigFile file = data->configFile();
-            SaveConfig(file, record, window->sink());
-        };
+        session.saveFiles = [this](const ConfigRecord& record) { data->saveConfig(record); };
         window = std::make_unique<CPellorDlg>(services(session, *data, std::move(hooks)), records);
         return *window;
     }

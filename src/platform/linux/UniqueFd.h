@@ -29,6 +29,9 @@ public:
         if (fd_ >= 0) ::close(fd_);
         fd_ = -1;
     }
+    // Closes now and returns what close says: some file systems report a failed write-back
+    // only here.
+    int close() { return fd_ >= 0 ? ::close(std::exchange(fd_, -1)) : 0; }
 
 private:
     int fd_ = -1;
