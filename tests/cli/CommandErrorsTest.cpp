@@ -57,20 +57,21 @@ TEST(CommandErrors, UsageErrorsSayWhatIsWrong) {
     }
 }
 
+void writeBytes(const fs::path& path, std::size_t size) {
+    std::ofstream(path, std::ios::binary) << std::string(size, '\0');
+}
+
 // Each command that talks to the mouse stops at a wire log it cannot write, with one message.
 TEST(CommandErrors, AWireLogThatCannotBeWrittenStopsTheCommand) {
     test::TempFolder dir;
     const std::string wire = (dir.path() / "no-such-folder" / "wire.txt").string();
+    writeBytes(dir.path() / "config.bin", kConfigFileSize);  // a record to load before the mouse is sought
     for (const char* command : {"status", "apply", "show"}) {
         SCOPED_TRACE(command);
         const Result result = run({"--simulate", "--data-dir", dir.path().string(), "--wire-log", wire, command});
         EXPECT_EQ(result.code, cli::kExitUsage);
         EXPECT_EQ(result.err, "tarvikctl: cannot write the wire log " + wire + ": No such file or directory\n");
     }
-}
-
-void writeBytes(const fs::path& path, std::size_t size) {
-    std::ofstream(path, std::ios::binary) << std::string(size, '\0');
 }
 
 // show reads what is there and creates nothing; what it cannot read, it says why.
