@@ -1,7 +1,6 @@
 // The commands of tarvikctl over the core: data files, the device link and the simulated mouse.
 #include "cli/Commands.h"
 
-#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/signalfd.h>
@@ -12,7 +11,6 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
-#include <cstring>
 #include <initializer_list>
 #include <ostream>
 #include <string_view>

@@ -2,7 +2,6 @@
 // wire log that cannot be written stops the command, show only looks and tells why it cannot
 // read, and compile names a macro that does not fit its slot.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -10,18 +9,12 @@
 
 #include "cli/Commands.h"
 #include "settings/ConfigFile.h"
+#include "settings/TempFolder.h"
 
 namespace {
 
 using namespace tarvik;
 namespace fs = std::filesystem;
-
-struct TempDir {
-    fs::path path = fs::temp_directory_path() / ("tarvikctl-err-" + std::to_string(::getpid()) + "-" +
-                                                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    TempDir() { fs::remove_all(path); }
-    ~TempDir() { fs::remove_all(path); }
-};
 
 struct Result {
     int code;
@@ -64,20 +57,21 @@ TEST(CommandErrors, UsageErrorsSayWhatIsWrong) {
     }
 }
 
+void writeBytes(const fs::path& path, std::size_t size) {
+    std::ofstream(path, std::ios::binary) << std::string(size, '\0');
+}
+
 // Each command that talks to the mouse stops at a wire log it cannot write, with one message.
 TEST(CommandErrors, AWireLogThatCannotBeWrittenStopsTheCommand) {
-    TempDir dir;
-    const std::string wire = (dir.path / "no-such-folder" / "wire.txt").string();
+    test::TempFolder dir;
+    const std::string wire = (dir.path() / "no-such-folder" / "wire.txt").string();
+    writeBytes(dir.path() / "config.bin", kConfigFileSize);  // a record to load before the mouse is sought
     for (const char* command : {"status", "apply", "show"}) {
         SCOPED_TRACE(command);
-        const Result result = run({"--simulate", "--data-dir", dir.path.string(), "--wire-log", wire, command});
+        const Result result = run({"--simulate", "--data-dir", dir.path().string(), "--wire-log", wire, command});
         EXPECT_EQ(result.code, cli::kExitUsage);
         EXPECT_EQ(result.err, "tarvikctl: cannot write the wire log " + wire + ": No such file or directory\n");
     }
-}
-
-void writeBytes(const fs::path& path, std::size_t size) {
-    std::ofstream(path, std::ios::binary) << std::string(size, '\0');
 }
 
 // show reads what is there and creates nothing; what it cannot read, it says why.
@@ -98,6 +92,12 @@ TEST(CommandErrors, ShowOnlyLooksAndSaysWhyItCannotRead) {
          cli::kExitFailed, "wrong size 1987"},
         {"a folder in its place", [](const fs::path& d) { fs::create_directories(d / "config.bin"); },
          cli::kExitFailed, "Is a directory"},
+        {"a dangling link",
+         [](const fs::path& d) {
+             fs::create_directories(d);
+             fs::create_symlink(d / "gone.bin", d / "config.bin");
+         },
+         cli::kExitFailed, "dangling"},
         {"report rate outside the table",
          [](const fs::path& d) {
              fs::create_directories(d);
@@ -107,8 +107,8 @@ TEST(CommandErrors, ShowOnlyLooksAndSaysWhyItCannotRead) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        TempDir dir;
-        const fs::path data = dir.path / "data";
+        test::TempFolder dir;
+        const fs::path data = dir.path() / "data";
         c.prepare(data);
         const bool existed = fs::exists(data);
         const auto before = existed ? std::distance(fs::recursive_directory_iterator(data), {}) : 0;
@@ -124,13 +124,12 @@ TEST(CommandErrors, ShowOnlyLooksAndSaysWhyItCannotRead) {
 }
 
 TEST(CommandErrors, CompileNamesAMacroCutAtItsSlotsEnd) {
-    TempDir dir;
-    fs::create_directories(dir.path);
-    std::ofstream ini(dir.path / "record.ini");
+    test::TempFolder dir;
+    std::ofstream ini(dir.path() / "record.ini");
     ini << "[Short]\nItemCount=2\nItem0=A   Dn\nItem1=A   Up\n[Long]\nItemCount=70\n";
     for (int i = 0; i < 70; ++i) ini << "Item" << i << (i % 2 ? "=A   Up\n" : "=A   Dn\n");
     ini.close();
-    const Result result = run({"--data-dir", dir.path.string(), "compile"});
+    const Result result = run({"--data-dir", dir.path().string(), "compile"});
     EXPECT_EQ(result.code, cli::kExitOk);
     EXPECT_EQ(result.err, "tarvikctl: macro \"Long\" does not fit its slot: only its first 63 records were compiled\n");
 }
