@@ -117,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(Machines, NoUsableMouse,
                                                      "no Tarvik mouse (04D9:A09F) is connected: plug it in"},
                                          MachineCase{"NodeNotOpenable", true,
                                                      "page note: The gaming mouse is connected, but this user may "
-                                                     "not open its /dev/hidraw device",
+                                                     "not open it",
                                                      4, "install the udev rule \"70-tarvik.rules\""}),
                          [](const auto& info) { return std::string(info.param.name); });
 
