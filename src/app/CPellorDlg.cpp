@@ -180,15 +180,25 @@ ShellPage* CPellorDlg::activePage() const {
     return pages_[static_cast<int>(pageState_)].get();
 }
 
+// The note's first paragraph is its heading, in the title font; the rest follows in the text font.
 void CPellorDlg::drawNote(QPainter& painter, DialogText note) {
     const std::string_view message = dialogText(note, s_.data.language());
-    const layout::Rect area = layout::kKeyGroup;
-    const QRect box(area.left + 40, area.top + 60, layout::kMainWindow.width - 2 * (area.left + 40), area.height() - 160);
+    const QString text = QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size()));
+    const qsizetype split = text.indexOf(QStringLiteral("\n\n"));
+    const QString heading = split < 0 ? text : text.left(split);
+    const QString body = split < 0 ? QString() : text.mid(split + 2);
+    constexpr int kMargin = 60;
+    QRect box(kMargin, layout::kKeyGroup.top + 40, layout::kMainWindow.width - 2 * kMargin,
+              layout::kFooterTop - layout::kKeyGroup.top - 80);
+    constexpr int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
     painter.save();
-    painter.setFont(skin_.titleFont);
     painter.setPen(skin_.textColour);
-    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                     QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
+    painter.setFont(skin_.titleFont);
+    const QRect used = painter.boundingRect(box, flags, heading);
+    painter.drawText(box, flags, heading);
+    box.setTop(used.bottom() + 24);
+    painter.setFont(skin_.textFont);
+    painter.drawText(box, flags, body);
     painter.restore();
     std::string line(message);
     std::replace(line.begin(), line.end(), '\n', ' ');
@@ -200,7 +210,8 @@ void CPellorDlg::drawPage() {
     QPainter& p = dc.painter();
     const bool basic = pageState_ == PageState::Basic;
     basicNote_ = basic ? noteForMouse() : std::nullopt;
-    DrawSkinImage(p, skin_, basic ? "/BasicSet2.png" : "/AdvancedSet2.png", 0, 0);
+    // The note stands on the bare background: none of the Basic page's boxes it replaces.
+    DrawSkinImage(p, skin_, basicNote_ ? "/main.png" : basic ? "/BasicSet2.png" : "/AdvancedSet2.png", 0, 0);
     hover_.drawAllNormal(p, skin_);
     const layout::Rect t = layout::kPageTitle;
     p.setFont(skin_.titleFont);

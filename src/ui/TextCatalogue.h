@@ -227,19 +227,19 @@ inline constexpr std::array kDialogTexts = {
                   "没有找到游戏鼠标。\n\n请插入鼠标：连接后这里就会显示它的设置。",
                   "沒有找到遊戲滑鼠。\n\n請插入滑鼠：連接後這裡就會顯示它的設定。"},
     DialogTextRow{DialogText::MouseNotOpenableNote,
-                  "The gaming mouse is connected, but this user may not open its /dev/hidraw device.\n\n"
-                  "Install the udev rule \"70-tarvik.rules\": the Tarvik package puts it in /usr/lib/udev/rules.d; "
-                  "from the source tree run\n"
+                  "The gaming mouse is connected, but this user may not open it.\n\n"
+                  "Its /dev/hidraw device needs the udev rule \"70-tarvik.rules\".\n"
+                  "The Tarvik package installs it in /usr/lib/udev/rules.d; from the source tree, run:\n"
                   "sudo cp packaging/70-tarvik.rules /etc/udev/rules.d/ && sudo udevadm control --reload\n\n"
                   "Then unplug the mouse and plug it in again.",
-                  "游戏鼠标已连接，但当前用户无权打开它的 /dev/hidraw 设备。\n\n"
-                  "请安装 udev 规则“70-tarvik.rules”：Tarvik 软件包会把它装到 /usr/lib/udev/rules.d；"
-                  "在源代码目录中运行\n"
+                  "游戏鼠标已连接，但当前用户无权打开它。\n\n"
+                  "它的 /dev/hidraw 设备需要 udev 规则“70-tarvik.rules”。\n"
+                  "Tarvik 软件包会把它装到 /usr/lib/udev/rules.d；在源代码目录中请运行：\n"
                   "sudo cp packaging/70-tarvik.rules /etc/udev/rules.d/ && sudo udevadm control --reload\n\n"
                   "然后拔下鼠标，再重新插入。",
-                  "遊戲滑鼠已連接，但目前的使用者無權開啟它的 /dev/hidraw 裝置。\n\n"
-                  "請安裝 udev 規則「70-tarvik.rules」：Tarvik 套件會把它裝到 /usr/lib/udev/rules.d；"
-                  "在原始碼目錄中執行\n"
+                  "遊戲滑鼠已連接，但目前的使用者無權開啟它。\n\n"
+                  "它的 /dev/hidraw 裝置需要 udev 規則「70-tarvik.rules」。\n"
+                  "Tarvik 套件會把它裝到 /usr/lib/udev/rules.d；在原始碼目錄中請執行：\n"
                   "sudo cp packaging/70-tarvik.rules /etc/udev/rules.d/ && sudo udevadm control --reload\n\n"
                   "然後拔下滑鼠，再重新插入。"},
 };

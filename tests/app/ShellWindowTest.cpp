@@ -39,12 +39,13 @@ TEST_F(ShellWindow, StartsUpInItsFixedOrder) {
     EXPECT_EQ(messages.shown[0].first, "RegisterDeviceNotification failed!!!");
 }
 
-TEST_F(ShellWindow, ASecondCopyStopsBeforeDoingAnything) {
+TEST_F(ShellWindow, ASecondCopyCallsTheFirstAndStopsBeforeDoingAnything) {
     instance.first = false;
     window = makeWindow();
     EXPECT_EQ(window->OnInitDialog(), CPellorDlg::InitResult::AlreadyRunning);
     EXPECT_EQ(log, StepLog{"instance"});
     EXPECT_FALSE(tray.shown);
+    EXPECT_EQ(instance.calledOwner, "TarvikMutex");  // the running copy is asked to show its window
 }
 
 // Without a usable mouse the frame works and the Basic tab says why; hotplug brings the page.
