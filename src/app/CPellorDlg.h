@@ -101,6 +101,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void trayClicked() override;
@@ -111,6 +112,7 @@ private:
     void runRegion(TitleBarRegion region);
     void applyAndCommit();
     void openSkinsDialog();
+    void openHelpPage();
     void exitProgram();
     void loadSkin();
     void drawPage();

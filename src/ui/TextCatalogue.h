@@ -194,6 +194,10 @@ enum class DialogText {
     DelayPrompt,
     DelayRange,
     SkinsPrompt,
+    // Appended for the desktop port; %1 is the control's caption.
+    ControlUnavailable,
+    HelpPageMissing,  // %1 is the place looked at
+    HelpLinkLabel,
 };
 
 struct DialogTextRow {
@@ -219,6 +223,9 @@ inline constexpr std::array kDialogTexts = {
     DialogTextRow{DialogText::DelayPrompt, "Please enter a delay", "请输入一个延时", "請輸入一個延時"},
     DialogTextRow{DialogText::DelayRange, "(value range 20-10000)", "(数值范围 20-10000)", "(數值範圍 20-10000)"},
     DialogTextRow{DialogText::SkinsPrompt, "Please click to set the UI text color", "请点击设置UI文本颜色", "請點擊設置UI文本顏色"},
+    DialogTextRow{DialogText::ControlUnavailable, "%1: not available on this desktop", "%1：此桌面不提供该设置", "%1：此桌面不提供該設定"},
+    DialogTextRow{DialogText::HelpPageMissing, "The help page was not found: %1", "找不到帮助页面：%1", "找不到說明頁面：%1"},
+    DialogTextRow{DialogText::HelpLinkLabel, "Tarvik help", "Tarvik 帮助", "Tarvik 說明"},
 };
 
 std::string_view dialogText(DialogText id, LanguageId language);

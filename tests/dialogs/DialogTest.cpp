@@ -4,6 +4,8 @@
 
 #include <linux/input-event-codes.h>
 
+#include <QFontMetrics>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
@@ -208,6 +210,31 @@ TEST_F(DialogTest, SingleKeyCapturesEnterEscAndWindowsKeysWithoutActingOnThem) {
         EXPECT_TRUE(dialog.isVisible());
         EXPECT_EQ(dialog.capturedName(), c.name);
         EXPECT_EQ(spy.keys, c.keysReachingDialog);
+    }
+}
+
+// English names are wider than the boxes drawn for Chinese ones: each shows whole, in every
+// language, instead of cut at its ends or ending in "...".
+TEST_F(DialogTest, NamesShowWholeInTheirBoxes) {
+    for (LanguageId language : {LanguageId::EN, LanguageId::CHS, LanguageId::CHT}) {
+        SCOPED_TRACE(static_cast<int>(language));
+        CSingleDialog single(setup(language));
+        showActive(single);
+        tapKey(single, KEY_LEFTMETA, Qt::Key_Meta);
+        for (QLabel* label : single.findChildren<QLabel*>()) {
+            if (label->text() != QStringLiteral("Left Windows")) continue;
+            EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->contentsRect().width());
+        }
+        CWindowsDialog windows(setup(language));
+        showActive(windows);
+        windows.clickAt({60, 135});
+        QListWidget* list = windows.chooser().list();
+        ASSERT_TRUE(list);
+        for (int i = 0; i < list->count(); ++i) {
+            const QString entry = list->item(i)->text();
+            EXPECT_LE(QFontMetrics(list->font()).horizontalAdvance(entry), list->viewport()->width() - 4)
+                << entry.toStdString();
+        }
     }
 }
 
