@@ -190,6 +190,7 @@ std::optional<HidCapabilities> HidrawBackend::capabilities(const std::string& pa
 std::unique_ptr<HidHandle> HidrawBackend::open(const std::string& path, HidAccess access) {
     // Whether reports carry an id decides how reads are framed; without a readable
     // descriptor the framing would be a guess, so such a node is not opened for reports.
+    lastOpenError_ = HidOpenError::Other;
     bool numbered = false;
     if (access != HidAccess::None) {
         const auto parsed = descriptor(path);
@@ -197,7 +198,11 @@ std::unique_ptr<HidHandle> HidrawBackend::open(const std::string& path, HidAcces
         numbered = parsed->numberedReports;
     }
     UniqueFd fd(retryOnInterrupt([&] { return ::open(path.c_str(), openFlags(access) | O_CLOEXEC); }));
-    if (!fd) return nullptr;
+    if (!fd) {
+        if (errno == EACCES || errno == EPERM) lastOpenError_ = HidOpenError::Denied;
+        return nullptr;
+    }
+    lastOpenError_ = HidOpenError::None;
     return std::make_unique<HidrawHandle>(std::move(fd), numbered);
 }
 
