@@ -4,16 +4,20 @@
 
 #include <linux/input-event-codes.h>
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "buttons/ChoiceTables.h"
@@ -24,6 +28,7 @@
 #include "dialogs/DialogFixture.h"
 #include "macros/qt/CDelayTimeDialog.h"
 #include "macros/qt/CMacroDialog.h"
+#include "platform/qt/QtMessageBox.h"
 #include "ui/qt/KeyCapture.h"
 
 namespace tarvik::test {
@@ -235,6 +240,26 @@ TEST_F(DialogTest, NamesShowWholeInTheirBoxes) {
             EXPECT_LE(QFontMetrics(list->font()).horizontalAdvance(entry), list->viewport()->width() - 4)
                 << entry.toStdString();
         }
+    }
+}
+
+// A box captioned "Warning" carries the warning icon; every other box the information icon.
+TEST(MessageBoxTest, WarningCaptionShowsTheWarningIcon) {
+    const struct {
+        const char* caption;
+        QMessageBox::Icon icon;
+    } cases[] = {{"Warning", QMessageBox::Warning}, {"", QMessageBox::Information}, {"Info", QMessageBox::Information}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.caption);
+        std::optional<QMessageBox::Icon> shown;
+        QTimer::singleShot(0, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown = box->icon();
+                box->accept();
+            }
+        });
+        platform::QtMessageBox().show("text", c.caption);
+        EXPECT_EQ(shown, c.icon);
     }
 }
 
