@@ -107,8 +107,16 @@ TEST_P(NoUsableMouse, WindowExplainsAndExitEndsTheProgram) {
 
     EXPECT_TRUE(session.waitForLog(c.pageNote)) << session.log();
     // The Advanced page works without the mouse, and the Basic tab comes back to the note.
+    const auto notes = [&] {
+        const std::string log = session.log();
+        std::size_t count = 0;
+        for (std::size_t at = log.find("page note: "); at != std::string::npos; at = log.find("page note: ", at + 1))
+            ++count;
+        return count;
+    };
     clickOn(session, L::kAdvancedTab);
     clickOn(session, L::kBasicTab);
+    EXPECT_TRUE(session.waitUntil([&] { return notes() == 2; })) << session.log();
     clickOn(session, L::kExit);
     EXPECT_EQ(session.waitForExit(), 0) << session.log();
 }
@@ -143,6 +151,7 @@ TEST_P(CancelWithoutTray, WindowComesBackWithTheSavedRecord) {
     const L::Rect box = L::buttonBox(1);
     const auto pickItem = [&](int item) {
         clickOn(session, box);
+        session.settle(500ms);  // the list is a child of the window: give it time to open on a busy machine
         session.click(centreX(box), box.bottom + 1 + 16 * item + 8);
     };
     constexpr int kRightClick = 1, kKeyOff = 15;
