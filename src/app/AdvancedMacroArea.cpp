@@ -8,6 +8,7 @@
 
 #include "macros/EventLines.h"
 #include "ui/SkinLayout.h"
+#include "ui/qt/SkinWidgets.h"
 
 namespace tarvik {
 namespace {
@@ -16,6 +17,9 @@ namespace L = layout;
 
 // The macro and event lists draw on this dark green-grey; the other lists on black.
 const QColor kMacroListBackground{0x0E, 0x0F, 0x0E};
+// How long a release waits for the press of an X11 repeat pair (they come together; the wait
+// only covers the two arriving in separate reads).
+constexpr int kRepeatPairWaitMs = 30;
 constexpr int kListItemHeight = 16;
 // The mouse event list, below its header (the header's text box ends at 839, the list at 854).
 constexpr L::Rect kMouseEventListPlace{734, 419, 854, 569};
@@ -55,7 +59,11 @@ AdvancedMacroArea::AdvancedMacroArea(QWidget* window, std::filesystem::path reco
                                      platform::MessageBox& messages, const TextCatalogue& texts, AskDelay askDelay,
                                      std::function<void(const std::function<void(QPainter&)>&)> paint)
     : window_(window), editor_(std::move(recordIni), record, messages, texts), askDelay_(std::move(askDelay)),
-      paint_(std::move(paint)), texts_(texts) {}
+      paint_(std::move(paint)), texts_(texts) {
+    releaseTimer_.setSingleShot(true);
+    releaseTimer_.setInterval(kRepeatPairWaitMs);
+    QObject::connect(&releaseTimer_, &QTimer::timeout, &releaseTimer_, [this] { flushHeldRelease(); });
+}
 
 AdvancedMacroArea::~AdvancedMacroArea() { destroyControls(); }
 
@@ -204,6 +212,7 @@ void AdvancedMacroArea::saveMacro() {
 void AdvancedMacroArea::startRecording() {
     editor_.StartRecording();  // its "Start Recording" box closes before the filter goes in
     if (editor_.recorder().recordingActive() && !capture_) {
+        repeats_.flush();  // a release left from before belongs to no recording
         capture_ = std::make_unique<ui::KeyCapture>([this](const ui::KeyStroke& k) { return keyStroke(k); });
         leftCtrlDown_ = rightCtrlDown_ = altDown_ = false;
         titleBeforeRecording_ = window_->windowTitle();
@@ -223,10 +232,23 @@ void AdvancedMacroArea::stopRecording() {
 // with Alt held (system keys) go on.
 bool AdvancedMacroArea::keyStroke(const ui::KeyStroke& stroke) {
     if (!editor_.recorder().recordingActive()) return false;  // stopped, the filter goes soon
+    releaseTimer_.stop();
     inFilter_ = true;
-    const bool swallow = recordKeyStroke(stroke);
+    // A release may be held back (never swallowed); a press always comes last.
+    const std::vector<ui::KeyStroke> ready = repeats_.take(stroke);
+    bool swallow = false;
+    for (std::size_t i = 0; i < ready.size(); ++i) {
+        const bool swallowed = editor_.recorder().recordingActive() && recordKeyStroke(ready[i]);
+        if (stroke.press && i + 1 == ready.size()) swallow = swallowed;
+    }
     inFilter_ = false;
+    if (repeats_.holding()) releaseTimer_.start();
     return swallow;
+}
+
+void AdvancedMacroArea::flushHeldRelease() {
+    const std::optional<ui::KeyStroke> held = repeats_.flush();
+    if (held && editor_.recorder().recordingActive()) recordKeyStroke(*held);
 }
 
 bool AdvancedMacroArea::recordKeyStroke(const ui::KeyStroke& stroke) {
@@ -248,7 +270,7 @@ bool AdvancedMacroArea::recordKeyStroke(const ui::KeyStroke& stroke) {
         showEventList();
     }
     // Only the window's own key-downs are dropped: a message box open over it (Stop
-    // Recording's) still takes Enter, as its keystrokes are recorded all the same.
+    // Recording's) still takes Enter; the editor does not record the keys typed into it.
     return stroke.press && !altHeld && !QApplication::activeModalWidget();
 }
 
@@ -296,6 +318,7 @@ void AdvancedMacroArea::showMouseEventList() {
     }
     if (!mouseEventList_) {
         mouseEventList_ = makeList(qr(kMouseEventListPlace), Qt::black, Qt::white, true);
+        if (skin_) ui::styleSkinList(*mouseEventList_, *skin_);
         for (std::string_view choice : mouseEventChoices) {
             auto* row = new QListWidgetItem(qs(choice), mouseEventList_.get());  // owned by the list
             row->setSizeHint({kMouseEventListPlace.width() - 4, kListItemHeight});

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QString>
+#include <QTimer>
 
 #include <filesystem>
 #include <functional>
@@ -57,6 +58,7 @@ private:
     void connectControls();
     void openEventMenu(const QPoint& at);
     bool keyStroke(const ui::KeyStroke& stroke);
+    void flushHeldRelease();
     bool recordKeyStroke(const ui::KeyStroke& stroke);
     void endRecordingIfStopped();
     // Every control, and the header on the canvas.
@@ -78,6 +80,8 @@ private:
     std::unique_ptr<QLineEdit> nameField_, loopField_;
     std::unique_ptr<QMenu> eventMenu_;
     std::unique_ptr<ui::KeyCapture> capture_;  // installed only while recording
+    ui::RepeatPairs repeats_;
+    QTimer releaseTimer_;  // hands on a release that no repeat press followed
     QString titleBeforeRecording_;
     bool leftCtrlDown_ = false, rightCtrlDown_ = false, altDown_ = false;
     bool inFilter_ = false;  // a keystroke is being handled inside the key filter

@@ -2,8 +2,6 @@
 // dispatch of clicks to the pointer settings and the macro area.
 #include "app/AdvancedPage.h"
 
-#include <QFontMetrics>
-
 #include "app/CPellorDlg.h"
 #include "ui/SkinLayout.h"
 
@@ -21,10 +19,9 @@ QRect qr(const L::Rect& r) { return {r.left, r.top, r.width(), r.height()}; }
 
 // The text font, made smaller until the label fits its box on one line (English headings are
 // wider than the art's columns at the usual size).
-QFont fittedFont(QFont font, const QString& text, int width) {
-    while (font.pixelSize() > kSmallestLabelPixels && QFontMetrics(font).horizontalAdvance(text) > width)
-        font.setPixelSize(font.pixelSize() - 1);
-    return font;
+QFont fittedFont(const QFont& font, const QString& text, const L::Rect& box, int margin) {
+    const QRect width(0, 0, box.width() - margin, QWIDGETSIZE_MAX);  // only the width limits a line
+    return ui::fittedFont(font, width, text, Qt::TextSingleLine, kSmallestLabelPixels);
 }
 
 ClientRect cr(const L::Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
@@ -151,6 +148,18 @@ QRect AdvancedPage::hover(int x, int y, QPainter& painter, ui::SkinState& skin) 
     return buttons_.track(x, y, painter, skin);
 }
 
+QString AdvancedPage::toolTipAt(int x, int y) const {
+    if (!built_) return {};
+    const auto unavailable = [this](TextRow caption) {
+        return qs(dialogText(DialogText::ControlUnavailable, catalogue_.language())).arg(qs(catalogue_.text(caption)));
+    };
+    for (int i = 0; i < L::kPointerSliders; ++i)
+        if (!sliderAvailable(i) && sliderRow(i).contains(x, y)) return unavailable(kSliderCaptions[i]);
+    for (int i = 0; i < 2; ++i)
+        if (!boxAvailable(i) && boxRow(i).contains(x, y)) return unavailable(kBoxLabels[i]);
+    return {};
+}
+
 // ---- drawing ----
 
 void AdvancedPage::redraw(const std::function<void(QPainter&)>& draw) {
@@ -202,14 +211,14 @@ void AdvancedPage::drawButtons(QPainter& p) {
     const QColor& colour = skin_->textColour;
     const auto centred = [&](const L::Rect& r, TextRow row) {
         const QString text = qs(catalogue_.text(row));
-        ui::drawCaption(p, cr(r), text, fittedFont(font, text, r.width() - 4), colour);
+        ui::drawCaption(p, cr(r), text, fittedFont(font, text, r, 4), colour);
     };
     const auto wrapped = [&](const L::Rect& r, TextRow row) {
         ui::drawLabel(p, cr(r), qs(catalogue_.text(row)), font, colour);
     };
     const auto left = [&](const L::Rect& r, TextRow row) {
         const QString text = qs(catalogue_.text(row));
-        p.setFont(fittedFont(font, text, r.width() - 2));
+        p.setFont(fittedFont(font, text, r, 2));
         p.setPen(colour);
         p.drawText(qr(r), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
     };

@@ -45,6 +45,8 @@ public:
     bool click(int x, int y) override;
     bool hoverChanges(int x, int y) const override;
     QRect hover(int x, int y, QPainter& painter, ui::SkinState& skin) override;
+    // Over a faded pointer control: why it takes no clicks.
+    QString toolTipAt(int x, int y) const override;
 
     AdvancedMacroArea& macros() { return macros_; }
     const AdvancedMacroArea& macros() const { return macros_; }

@@ -2,12 +2,14 @@
 #include "app/BasicPage.h"
 
 #include <QFontMetrics>
+#include <QStyle>
 
 #include <algorithm>
 
 #include "buttons/ButtonCatalogue.h"
 #include "performance/DpiTables.h"
 #include "ui/SkinLayout.h"
+#include "ui/qt/SkinWidgets.h"
 
 namespace tarvik {
 namespace {
@@ -177,12 +179,7 @@ std::unique_ptr<QListWidget> BasicPage::makeList(const QRect& place, const std::
     list->setGeometry(place);
     list->setFrameShape(QFrame::Box);
     list->setFocusPolicy(Qt::NoFocus);  // Enter and Escape stay with the window
-    QPalette palette = list->palette();
-    palette.setColor(QPalette::Base, Qt::black);
-    palette.setColor(QPalette::Window, Qt::black);
-    palette.setColor(QPalette::Text, Qt::white);
-    list->setPalette(palette);
-    if (skin_) list->setFont(skin_->textFont);
+    if (skin_) ui::styleSkinList(*list, *skin_);
     list->setUniformItemSizes(true);
     for (const std::string& item : items) {
         auto* row = new QListWidgetItem(qs(item), list.get());  // owned by the list
@@ -256,13 +253,28 @@ void BasicPage::toggleLightList(LightingEditor::Field field) {
     }
     const std::vector<std::string> entries = lighting_->listEntries(field);
     if (entries.empty()) return;
-    const L::Rect value = L::lightValue(static_cast<int>(field));
-    const int wanted = static_cast<int>(entries.size()) * kListItemHeight + 2;
-    const int room = s_.window->height() - 2 - value.bottom;
-    lightList_ = makeList({value.left, value.bottom, value.width(), std::min(wanted, room)}, entries);
+    lightList_ = makeList(lightListPlace(L::lightValue(static_cast<int>(field)), entries), entries);
+    lightList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lightListField_ = field;
     QObject::connect(lightList_.get(), &QListWidget::itemClicked, lightList_.get(),
                      [this, field](QListWidgetItem* item) { lightItemChosen(field, lightList_->row(item)); });
+}
+
+// The list hangs below its text where all its entries fit above the OK and Apply buttons,
+// otherwise it stands above the text (the group sits at the window's bottom edge); it is as
+// wide as its longest entry needs, and only a list taller than the room above scrolls.
+QRect BasicPage::lightListPlace(const L::Rect& value, const std::vector<std::string>& entries) const {
+    constexpr int kFrame = 2, kMargin = 8;
+    const int wanted = static_cast<int>(entries.size()) * kListItemHeight + kFrame;
+    const int below = std::min(s_.window->height() - kFrame, L::kOk.top - 1) - value.bottom;
+    const int above = value.top - L::kTitleBarHeight;
+    const int height = wanted <= below ? wanted : std::min(wanted, std::max(above, below));
+    const int top = wanted <= below || above < below ? value.bottom : value.top - height;
+    const QFontMetrics metrics(skin_ ? skin_->textFont : s_.window->font());
+    int width = value.width();
+    for (const std::string& entry : entries) width = std::max(width, metrics.horizontalAdvance(qs(entry)) + kMargin + kFrame);
+    if (height < wanted) width += s_.window->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    return {value.left, top, width, height};
 }
 
 void BasicPage::lightItemChosen(LightingEditor::Field field, int entry) {

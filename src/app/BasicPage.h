@@ -20,6 +20,7 @@
 #include "performance/LightingEditor.h"
 #include "platform/ColourChooser.h"
 #include "platform/MessageBox.h"
+#include "ui/SkinLayout.h"
 #include "ui/qt/SkinWidgets.h"
 
 namespace tarvik {
@@ -75,6 +76,7 @@ private:
     void closeButtonLists();
     void closeLightList();
     std::unique_ptr<QListWidget> makeList(const QRect& place, const std::vector<std::string>& items);
+    QRect lightListPlace(const layout::Rect& value, const std::vector<std::string>& entries) const;
 
     void redraw(const std::function<void(QPainter&)>& draw);
     void restoreArt(QPainter& p, const QRect& area);

@@ -6,13 +6,16 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSocketNotifier>
+#include <QToolTip>
 #include <QWindowStateChangeEvent>
 
 #include <algorithm>
 
 #include "app/BasicPage.h"
+#include "app/HelpPage.h"
 #include "performance/DpiTables.h"
 #include "ui/SkinLayout.h"
+#include "ui/qt/SkinnedDialog.h"
 
 namespace tarvik {
 namespace {
@@ -220,10 +223,9 @@ void CPellorDlg::drawPage() {
                qs(text(basic ? 1 : 2)));
     const layout::Rect w = layout::kWebLinkText;
     p.setFont(skin_.textFont);
-    // The help page is a local file: show its path, shortened in the middle to fit the footer.
-    QString link = qs(text(52));
-    if (link.startsWith(QStringLiteral("file://"))) link.remove(0, 7);
-    link = p.fontMetrics().elidedText(link, Qt::ElideMiddle, w.width());
+    // The help page is a local file whose path says little and does not fit: a label instead.
+    const QString link = p.fontMetrics().elidedText(ui::qText(dialogText(DialogText::HelpLinkLabel, s_.data.language())),
+                                                    Qt::ElideRight, w.width());
     p.drawText(QRect(w.left, w.top, w.width(), w.height()), Qt::AlignLeft | Qt::AlignVCenter, link);
     drawTitleNote(p);
     if (basicNote_) drawNote(p, *basicNote_);
@@ -261,6 +263,27 @@ void CPellorDlg::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
+// The installed help page, or the source tree's README for a program run from its build folder.
+void CPellorDlg::openHelpPage() {
+    if (const auto page = findHelpPage(helpPagePlaces())) {
+        s_.urls.open(fileAddress(*page));
+        return;
+    }
+    const QString missing = ui::qText(dialogText(DialogText::HelpPageMissing, s_.data.language()));
+    s_.messages.show(missing.arg(QString::fromStdString(helpPagePlaces().front().string())).toStdString(), {});
+}
+
+// The pointer resting over the page: the page's tip for that place, if it has one.
+bool CPellorDlg::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const ShellPage* page = activePage();
+    const QString tip = page ? page->toolTipAt(help->pos().x(), help->pos().y()) : QString();
+    if (tip.isEmpty()) QToolTip::hideText();
+    else QToolTip::showText(help->globalPos(), tip, this);
+    return true;
+}
+
 void CPellorDlg::OnLButtonDown(QPoint point) {
     const std::vector<TitleBarRegion> hits = regionsAt(point.x(), point.y());
     if (hits.empty()) {
@@ -293,7 +316,7 @@ void CPellorDlg::runRegion(TitleBarRegion region) {
     case TitleBarRegion::Exit: exitProgram(); return;
     case TitleBarRegion::BasicTab: buildPage(PageState::Basic); return;
     case TitleBarRegion::AdvancedTab: buildPage(PageState::Advanced); return;
-    case TitleBarRegion::WebLink: s_.urls.open(text(52)); return;
+    case TitleBarRegion::WebLink: openHelpPage(); return;
     }
 }
 

@@ -113,6 +113,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void trayClicked() override;
@@ -123,6 +124,7 @@ private:
     void runRegion(TitleBarRegion region);
     void applyAndCommit();
     void openSkinsDialog();
+    void openHelpPage();
     void exitProgram();
     void loadSkin();
     void drawPage();

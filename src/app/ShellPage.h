@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <QRect>
+#include <QString>
 
 #include "ui/qt/SkinCanvas.h"
 
@@ -20,6 +21,8 @@ public:
     virtual bool hoverChanges(int /*x*/, int /*y*/) const { return false; }
     // Draws the hover states for the pointer at (x, y); returns the area redrawn.
     virtual QRect hover(int /*x*/, int /*y*/, QPainter& /*painter*/, ui::SkinState& /*skin*/) { return {}; }
+    // The tip for the pointer resting at (x, y); empty for none.
+    virtual QString toolTipAt(int /*x*/, int /*y*/) const { return {}; }
 };
 
 }  // namespace tarvik

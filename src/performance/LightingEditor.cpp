@@ -21,7 +21,10 @@ constexpr std::array<std::uint8_t, 3> kModeChoices{kLightStandard, kLightRespira
 LightingEditor::LightingEditor(ConfigRecord& record, const TextCatalogue& catalogue)
     : record_(record), catalogue_(catalogue) {}
 
-std::string LightingEditor::text(Field field) const { return lightingText(record_, catalogue_, field); }
+std::string LightingEditor::text(Field field) const {
+    if (field == Field::Parameter && !unstoredParameter_.empty()) return unstoredParameter_;
+    return lightingText(record_, catalogue_, field);
+}
 
 std::string lightingText(const ConfigRecord& record, const TextCatalogue& catalogue, LightingEditor::Field field) {
     using Field = LightingEditor::Field;
@@ -72,13 +75,17 @@ void LightingEditor::choose(Field field, int entry) {
     case Field::Mode:
         if (index >= kModeChoices.size()) return;
         record_.lightMode = kModeChoices[index];
+        unstoredParameter_.clear();
         // Standard has one effect; storing it keeps the text the same at the next build.
         if (record_.lightMode == kLightStandard) record_.lightEffectStandard = lightEffectChoices(kLightStandard)[0];
         return;
-    case Field::Parameter:
-        if (Byte* param = lightParamField(record_, record_.lightMode); param && index < lightParamList(record_.lightMode).size())
-            *param = static_cast<Byte>(index);
+    case Field::Parameter: {
+        const auto entries = lightParamList(record_.lightMode);
+        if (index >= entries.size()) return;
+        if (Byte* param = lightParamField(record_, record_.lightMode)) *param = static_cast<Byte>(index);
+        else unstoredParameter_ = entries[index];  // "Off" keeps no parameter
         return;
+    }
     case Field::Effect: {
         const auto choices = lightEffectChoices(record_.lightMode);
         if (Byte* effect = lightEffectField(record_, record_.lightMode); effect && index < choices.size())

@@ -18,7 +18,8 @@ public:
     LightingEditor(ConfigRecord& record, const TextCatalogue& catalogue);
 
     // The text shown for a field; empty while the mode is "Off" (parameter and effect) and
-    // for bytes beyond their lists.
+    // for bytes beyond their lists, except a parameter chosen while the mode is "Off": it is
+    // shown, though no field keeps it.
     std::string text(Field field) const;
     // The entries of the field's list, entry 0 first; empty when a click opens no list.
     std::vector<std::string> listEntries(Field field) const;
@@ -30,6 +31,7 @@ public:
 private:
     ConfigRecord& record_;
     const TextCatalogue& catalogue_;
+    std::string unstoredParameter_;  // chosen while the mode is "Off"; cleared by a mode choice
 };
 
 // The text of a lighting field for `record` in the catalogue's language (what the page shows).

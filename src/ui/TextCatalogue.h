@@ -197,6 +197,10 @@ enum class DialogText {
     SkinsPrompt,
     NoMouseNote,
     MouseNotOpenableNote,
+    // Appended for the desktop port; %1 is the control's caption.
+    ControlUnavailable,
+    HelpPageMissing,  // %1 is the place looked at
+    HelpLinkLabel,
 };
 
 struct DialogTextRow {
@@ -242,6 +246,9 @@ inline constexpr std::array kDialogTexts = {
                   "Tarvik 套件會把它裝到 /usr/lib/udev/rules.d；在原始碼目錄中請執行：\n"
                   "sudo cp packaging/70-tarvik.rules /etc/udev/rules.d/ && sudo udevadm control --reload\n\n"
                   "然後拔下滑鼠，再重新插入。"},
+    DialogTextRow{DialogText::ControlUnavailable, "%1: not available on this desktop", "%1：此桌面不提供该设置", "%1：此桌面不提供該設定"},
+    DialogTextRow{DialogText::HelpPageMissing, "The help page was not found: %1", "找不到帮助页面：%1", "找不到說明頁面：%1"},
+    DialogTextRow{DialogText::HelpLinkLabel, "Tarvik help", "Tarvik 帮助", "Tarvik 說明"},
 };
 
 std::string_view dialogText(DialogText id, LanguageId language);

@@ -90,14 +90,18 @@ struct AdvancedRig : ShellRig {
         QTest::mouseDClick(viewport, Qt::LeftButton, {}, eventLineCentre(line));
     }
 
-    void sendKey(QEvent::Type type, unsigned evdev, bool autoRepeat, int qtKey) {
+    // `time` is the window system's time stamp (0: none).
+    void sendKey(QEvent::Type type, unsigned evdev, bool autoRepeat, int qtKey, quint64 time = 0) {
         QKeyEvent event(type, qtKey, Qt::NoModifier, evdev + 8, 0, 0, {}, autoRepeat);
+        event.setTimestamp(time);
         QCoreApplication::sendEvent(window->windowHandle(), &event);
     }
-    void press(unsigned evdev, bool autoRepeat = false, int qtKey = 0) {
-        sendKey(QEvent::KeyPress, evdev, autoRepeat, qtKey);
+    void press(unsigned evdev, bool autoRepeat = false, int qtKey = 0, quint64 time = 0) {
+        sendKey(QEvent::KeyPress, evdev, autoRepeat, qtKey, time);
     }
-    void release(unsigned evdev, int qtKey = 0) { sendKey(QEvent::KeyRelease, evdev, false, qtKey); }
+    void release(unsigned evdev, int qtKey = 0, quint64 time = 0) {
+        sendKey(QEvent::KeyRelease, evdev, false, qtKey, time);
+    }
 
     std::vector<std::string> lines() const { return editor().eventLines(); }
     // What the event list widget shows.

@@ -112,6 +112,28 @@ TEST(AdvancedPointer, DesktopIsReadOnceAndUnavailableControlsAreSkippedSilently)
     EXPECT_TRUE(rig.messages.shown.empty());
 }
 
+// Hovering a faded control tells why it takes no clicks; controls the desktop offers have no tip.
+TEST(AdvancedPointer, UnavailableControlsSayWhyWhenHovered) {
+    AdvancedRig rig;
+    rig.desktop.available.doubleClick = false;
+    rig.desktop.available.scrollOneScreen = false;
+    rig.open();
+    struct Case {
+        QPoint at;
+        const char* tip;
+    };
+    const Case cases[] = {
+        {centre(L::sliderSegment(2, 4)), "Double-Click Speed: not available on this desktop"},
+        {centre(L::pointerBoxLabel(1)), "Scroll One Screen: not available on this desktop"},
+        {centre(L::sliderSegment(0, 4)), ""},
+        {centre(L::pointerBox(0)), ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.tip);
+        EXPECT_EQ(rig.page().toolTipAt(c.at.x(), c.at.y()).toStdString(), c.tip);
+    }
+}
+
 TEST(AdvancedPointer, FailedWriteWarnsAndTheRestGoesOn) {
     AdvancedRig rig;
     rig.open();

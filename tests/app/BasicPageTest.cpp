@@ -2,6 +2,8 @@
 // codes, colours, report rate and lighting the mouse holds after Apply, and the page's rules.
 #include <gtest/gtest.h>
 
+#include <QScrollBar>
+
 #include "app/BasicPageRig.h"
 #include "buttons/ButtonCatalogue.h"
 #include "performance/DpiTables.h"
@@ -283,6 +285,36 @@ TEST(BasicPage, LightingPayloadsAndPerModeMemory) {
     rig.apply();
     EXPECT_EQ(rig.sim.mouse().state().lightEffect, (std::array<Byte, 3>{1, 10, 2}));
     EXPECT_EQ(rig.sim.mouse().state().lightOptionSets[0][0], 1);
+}
+
+// The group sits at the window's bottom edge: each list opens where all its entries show, with
+// no horizontal scroll bar and clear of OK and Apply.
+TEST(BasicPage, LightingListsOpenWhereAllTheirEntriesFit) {
+    struct Case {
+        const char* language;
+        int mode;  // mode list entry chosen first (0 Standard, 1 Respiration, 2 Neon); -1 none
+        int row;   // 0 mode, 1 parameter, 2 effect
+        int entries;
+    };
+    const Case cases[] = {
+        {"EN", -1, 0, 3}, {"CHS", -1, 0, 3}, {"EN", 0, 1, 10}, {"EN", 2, 1, 30}, {"CHT", 2, 1, 30},
+        {"EN", 1, 2, 2},  {"CHS", 2, 2, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.language) + " row " + std::to_string(c.row) + " after mode " + std::to_string(c.mode));
+        BasicRig rig(0, c.language);
+        if (c.mode >= 0) rig.chooseLight(0, c.mode);
+        rig.click(L::lightValue(c.row));
+        QListWidget* list = rig.page().lightList();
+        ASSERT_NE(list, nullptr);
+        ASSERT_EQ(list->count(), c.entries);
+        EXPECT_TRUE(rig.window->rect().contains(list->geometry()));
+        EXPECT_FALSE(list->geometry().intersects(QRect(QPoint(L::kOk.left, L::kOk.top), QPoint(L::kApply.right, L::kApply.bottom))));
+        EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
+        EXPECT_FALSE(list->verticalScrollBar()->isVisible());
+        for (int i = 0; i < list->count(); ++i)
+            EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->item(i)))) << "entry " << i;
+    }
 }
 
 TEST(BasicPage, ListsFollowTheInterfaceLanguage) {

@@ -84,7 +84,7 @@ void hoverItem(QListWidget* list, int row) {
 }
 
 // The Basic page in one language: Mode A, Mode B, a button list open with the pointer on an
-// item, and the DPI sub-list beside its "DPI Switch" item.
+// item, the DPI sub-list beside its "DPI Switch" item, and the lighting mode and parameter lists.
 bool shootBasicPage(const std::string& skin, const std::string& language, const std::filesystem::path& skins,
                     const std::filesystem::path& factory, const std::filesystem::path& out) {
     const auto dataDir = freshDataDir("tarvik-shots-basic-" + skin + language, factory,
@@ -112,6 +112,15 @@ bool shootBasicPage(const std::string& skin, const std::string& language, const 
     if (QListWidget* list = page.buttonList()) hoverItem(list, 6);
     if (QListWidget* sub = page.dpiSubList()) hoverItem(sub, 2);
     ok = shot("dpi") && ok;
+    // The lighting lists: the mode list, then Neon's thirty periods.
+    clickAt(centre(layout::lightValue(0)));
+    if (QListWidget* list = page.lightList()) hoverItem(list, 1);
+    ok = shot("lightmode") && ok;
+    if (QListWidget* list = page.lightList())
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
+    clickAt(centre(layout::lightValue(1)));
+    if (QListWidget* list = page.lightList()) hoverItem(list, 4);
+    ok = shot("lightparam") && ok;
     shell.teardown();
     std::filesystem::remove_all(dataDir);
     return ok;

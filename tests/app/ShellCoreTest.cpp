@@ -1,16 +1,20 @@
 // Qt-free pieces of the windowed program: click regions and their order, notice balloons,
-// options and the single-instance lock.
+// options, the single-instance lock and the help page behind the footer link.
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <optional>
 
 #include "app/AppOptions.h"
+#include "app/HelpPage.h"
 #include "app/Notices.h"
 #include "app/TitleBar.h"
 #include "platform/linux/InstanceLock.h"
+#include "settings/TempFolder.h"
 
 namespace tarvik {
 namespace {
@@ -141,6 +145,41 @@ TEST(InstanceLock, ASecondHolderIsRefusedAndCallsTheFirstUntilItEnds) {
     platform::InstanceLock later;
     EXPECT_TRUE(later.acquire("TarvikMutex"));
     std::filesystem::remove_all(dir);
+}
+
+// The footer link opens the installed help page, else the source tree's README (a program run
+// from its build folder); a place that is no readable file is passed over.
+TEST(HelpPage, FirstReadablePlaceWins) {
+    test::TempFolder folder;
+    const auto installed = folder / "installed" / "README.md";
+    const auto source = folder / "source" / "README.md";
+    const auto write = [](const std::filesystem::path& file) {
+        std::filesystem::create_directories(file.parent_path());
+        std::ofstream(file) << "# Tarvik\n";
+    };
+    struct Case {
+        const char* what;
+        bool installedExists, sourceExists;
+        std::optional<std::filesystem::path> found;
+    };
+    const Case cases[] = {
+        {"both", true, true, installed},
+        {"only the source tree's", false, true, source},
+        {"neither", false, false, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove_all(folder / "installed");
+        std::filesystem::remove_all(folder / "source");
+        if (c.installedExists) write(installed);
+        if (c.sourceExists) write(source);
+        const std::filesystem::path places[] = {installed, source};
+        EXPECT_EQ(findHelpPage(places), c.found);
+    }
+    std::filesystem::create_directories(folder / "dir" / "README.md");  // a folder by that name
+    const std::filesystem::path folderOnly[] = {folder / "dir" / "README.md", {}};
+    EXPECT_EQ(findHelpPage(folderOnly), std::nullopt);
+    EXPECT_EQ(fileAddress("/usr/share/doc/tarvik/README.md"), "file:///usr/share/doc/tarvik/README.md");
 }
 
 }  // namespace

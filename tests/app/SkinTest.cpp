@@ -187,6 +187,17 @@ TEST_F(SkinsDialogTest, ListsOnlyFoldersAndCancelChangesNothing) {
     EXPECT_EQ(strIni(), before);
 }
 
+// A first run's "str.ini" names no skin, yet the default one is drawn: the dialog names it.
+TEST_F(SkinsDialogTest, NamesTheSkinInUseWhenTheFileNamesNone) {
+    for (const char* stored : {"", "Gone"}) {
+        SCOPED_TRACE(stored);
+        current.name = stored;
+        auto dialog = open();
+        EXPECT_EQ(dialog->skinList().shown(), QStringLiteral("Carbon"));
+        EXPECT_EQ(dialog->choice().name, "Carbon");
+    }
+}
+
 TEST_F(SkinsDialogTest, OkThroughTheWindowSavesAndRedrawsWithTheNewSkin) {
     ShellRig rig;
     rig.data.root_ = skins.root();

@@ -1,5 +1,6 @@
 // The real program on a plain X11 desktop without a tray host: started without the mouse or
-// without the right to open it, hidden and brought back without a tray, in Chinese.
+// without the right to open it, hidden and brought back without a tray, in Chinese; the macro
+// recorder under the keyboard's real auto-repeat.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -189,6 +190,64 @@ TEST(StartUpBalloon, SpeaksSimplifiedChineseWhenStrIniSaysCHS) {
     ASSERT_TRUE(session.mainWindow()) << session.log();
     EXPECT_TRUE(session.waitForLog("balloon code=14 value=0 title=\"Info\" text=\"系统检测到游戏鼠标。\""))
         << session.log();
+    clickOn(session, L::kExit);
+    EXPECT_EQ(session.waitForExit(), 0);
+}
+
+// The program's windows that are shown: the main window, plus a message box while one is open.
+std::size_t shownWindows(DesktopSession& session) {
+    std::size_t shown = 0;
+    for (const TopWindow& w : session.windows()) shown += w.viewable && !w.iconic;
+    return shown;
+}
+
+// The message box the last click opened, closed with the Enter key as most users do.
+void closeBoxWithEnter(DesktopSession& session) {
+    ASSERT_TRUE(session.waitUntil([&] { return shownWindows(session) == 2; })) << "no message box opened";
+    session.settle();
+    session.key("Return");
+    ASSERT_TRUE(session.waitUntil([&] { return shownWindows(session) == 1; })) << "Enter left the box open";
+    session.settle();
+}
+
+// Holding A well past the auto-repeat delay makes the X server repeat it as release and press
+// pairs; the "Start Recording" and "Stop Recording" boxes are closed with Enter. The macro
+// holds exactly one press and one release of A, and compiles to exactly that.
+TEST(RecorderUnderX11, HeldKeyAndEnterClosedBoxesGiveOnePressAndOneRelease) {
+    DesktopSession session(simulated());
+    ASSERT_TRUE(session.start()) << session.error();
+    ASSERT_TRUE(session.mainWindow()) << session.log();
+    ASSERT_TRUE(session.waitForLog("balloon code=14")) << session.log();
+    clickOn(session, L::kAdvancedTab);
+    session.settle();
+    clickOn(session, L::kMacroNameField);
+    session.key("m");
+    session.key("1");
+    clickOn(session, L::kMacroNew);
+    clickOn(session, L::kStartRecording);
+    closeBoxWithEnter(session);
+    session.keyDown("a");
+    session.settle(1200ms);
+    session.keyUp("a");
+    session.settle();
+    clickOn(session, L::kStopRecording);
+    closeBoxWithEnter(session);
+    clickOn(session, L::kMacroConfirm);
+
+    const auto recordIni = session.dataDir() / "record.ini";
+    const std::string expected = "[m1]\nItemCount=3\nItem0=A   Dn\nItem1=50 ms\nItem2=A   Up\n";
+    const auto stored = [&] {
+        std::string text = readFile(recordIni);
+        std::erase(text, '\r');
+        return text;
+    };
+    EXPECT_TRUE(session.waitUntil([&] { return stored() == expected; })) << stored();
+    // Slot 1: A pressed, 50 ms, A released, nothing more (128 bytes).
+    std::string slot = "slot 1: 00 00 05 04 80 04";
+    for (int i = 6; i < 128; ++i) slot += " 00";
+    const ToolRun compiled = runTool(simulated(), "--data-dir '" + session.dataDir().string() + "' compile");
+    EXPECT_EQ(compiled.code, 0) << compiled.output;
+    EXPECT_NE(compiled.output.find(slot + "\n"), std::string::npos) << compiled.output;
     clickOn(session, L::kExit);
     EXPECT_EQ(session.waitForExit(), 0);
 }

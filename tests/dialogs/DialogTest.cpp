@@ -4,14 +4,20 @@
 
 #include <linux/input-event-codes.h>
 
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "buttons/ChoiceTables.h"
@@ -22,6 +28,7 @@
 #include "dialogs/DialogFixture.h"
 #include "macros/qt/CDelayTimeDialog.h"
 #include "macros/qt/CMacroDialog.h"
+#include "platform/qt/QtMessageBox.h"
 #include "ui/qt/KeyCapture.h"
 
 namespace tarvik::test {
@@ -208,6 +215,51 @@ TEST_F(DialogTest, SingleKeyCapturesEnterEscAndWindowsKeysWithoutActingOnThem) {
         EXPECT_TRUE(dialog.isVisible());
         EXPECT_EQ(dialog.capturedName(), c.name);
         EXPECT_EQ(spy.keys, c.keysReachingDialog);
+    }
+}
+
+// English names are wider than the boxes drawn for Chinese ones: each shows whole, in every
+// language, instead of cut at its ends or ending in "...".
+TEST_F(DialogTest, NamesShowWholeInTheirBoxes) {
+    for (LanguageId language : {LanguageId::EN, LanguageId::CHS, LanguageId::CHT}) {
+        SCOPED_TRACE(static_cast<int>(language));
+        CSingleDialog single(setup(language));
+        showActive(single);
+        tapKey(single, KEY_LEFTMETA, Qt::Key_Meta);
+        for (QLabel* label : single.findChildren<QLabel*>()) {
+            if (label->text() != QStringLiteral("Left Windows")) continue;
+            EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->contentsRect().width());
+        }
+        CWindowsDialog windows(setup(language));
+        showActive(windows);
+        windows.clickAt({60, 135});
+        QListWidget* list = windows.chooser().list();
+        ASSERT_TRUE(list);
+        for (int i = 0; i < list->count(); ++i) {
+            const QString entry = list->item(i)->text();
+            EXPECT_LE(QFontMetrics(list->font()).horizontalAdvance(entry), list->viewport()->width() - 4)
+                << entry.toStdString();
+        }
+    }
+}
+
+// A box captioned "Warning" carries the warning icon; every other box the information icon.
+TEST(MessageBoxTest, WarningCaptionShowsTheWarningIcon) {
+    const struct {
+        const char* caption;
+        QMessageBox::Icon icon;
+    } cases[] = {{"Warning", QMessageBox::Warning}, {"", QMessageBox::Information}, {"Info", QMessageBox::Information}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.caption);
+        std::optional<QMessageBox::Icon> shown;
+        QTimer::singleShot(0, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown = box->icon();
+                box->accept();
+            }
+        });
+        platform::QtMessageBox().show("text", c.caption);
+        EXPECT_EQ(shown, c.icon);
     }
 }
 

@@ -48,14 +48,16 @@ TEST(LightingEditor, ListsAndChoices) {
     const TextCatalogue chs(LanguageId::CHS);
     LightingEditor editor(r, chs);
     EXPECT_EQ(editor.listEntries(Field::Mode), (std::vector<std::string>{"标准模式", "呼吸模式", "霓虹模式"}));
-    // While "Off": the Neon periods are offered, but nothing is stored or shown.
-    EXPECT_EQ(editor.listEntries(Field::Parameter).size(), 30u);
+    // While "Off": the Neon periods are offered; the choice is shown but not stored.
+    const auto periods = editor.listEntries(Field::Parameter);
+    EXPECT_EQ(periods.size(), 30u);
     editor.choose(Field::Parameter, 5);
     EXPECT_EQ(r, ConfigRecord{});
-    EXPECT_EQ(editor.text(Field::Parameter), "");
+    EXPECT_EQ(editor.text(Field::Parameter), periods[5]);
     EXPECT_TRUE(editor.listEntries(Field::Effect).empty());
     // Standard has no effect list; a click on its effect shows its one effect.
     editor.choose(Field::Mode, 0);
+    EXPECT_EQ(editor.text(Field::Parameter), lightingText(r, chs, Field::Parameter));  // its own, not the unstored one
     EXPECT_EQ(r.lightMode, 1);
     EXPECT_TRUE(editor.choosesWithoutList(Field::Effect));
     EXPECT_EQ(editor.text(Field::Effect), "RGB效果");

@@ -36,7 +36,11 @@ std::optional<std::string> CSingleDialog::confirmedName() const {
 bool CSingleDialog::onKey(const ui::KeyStroke& stroke) {
     // Presses and releases alike: the name left is that of the last key event.
     capturedName_ = std::string(stroke.name);
-    nameDisplay_->setText(ui::qText(stroke.name));
+    // "Left Windows" is wider than the box: a smaller font rather than a name cut at both ends.
+    const QString name = ui::qText(stroke.name);
+    nameDisplay_->setFont(ui::fittedFont(textFont(), nameDisplay_->contentsRect().adjusted(2, 0, -2, 0), name,
+                                         Qt::AlignCenter | Qt::TextSingleLine));
+    nameDisplay_->setText(name);
     const bool windowsKey = stroke.name == "Left Windows" || stroke.name == "Right Windows";
     return windowsKey || closesDialog(stroke);
 }

@@ -1,7 +1,6 @@
 // The macro dialog, drawn from "/macro-key.png".
 #include "macros/qt/CMacroDialog.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 
 #include "macros/MacroStore.h"
@@ -20,16 +19,14 @@ constexpr int kModes = 3;
 constexpr int kRepeatTextRight = 362;
 constexpr int kRepeatTextIndent = 4;
 constexpr int kRepeatTextSlack = 2;  // the boxes are 2 px taller than the rectangles each way
-constexpr int kSmallestPixelSize = 9;
 
-// The dialog font, made smaller until the wrapped text fits its box: the English modes take
-// three lines where two were planned.
-QFont fittingFont(QFont font, const QRect& rect, const QString& text, int flags) {
-    while (font.pixelSize() > kSmallestPixelSize &&
-           QFontMetrics(font).boundingRect(rect, flags, text).height() > rect.height())
-        font.setPixelSize(font.pixelSize() - 1);
-    return font;
+QRect repeatTextRect(int mode) {
+    const layout::Rect place = layout::macroRepeatText(mode);
+    return {QPoint(place.left + kRepeatTextIndent, place.top - kRepeatTextSlack),
+            QPoint(kRepeatTextRight - 1, place.bottom + kRepeatTextSlack - 1)};
 }
+
+constexpr int kRepeatTextFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
 
 }  // namespace
 
@@ -61,15 +58,19 @@ std::optional<MacroChoice> CMacroDialog::confirmedChoice() const {
     return choice_;
 }
 
+// The three texts share one font: the largest in which each fits its box.
+QFont CMacroDialog::repeatFont() const {
+    QFont font = textFont();
+    for (int mode = 0; mode < kModes; ++mode)
+        font = ui::fittedFont(font, repeatTextRect(mode), ui::qText(dialogText(kRepeatTexts[mode], language())),
+                              kRepeatTextFlags);
+    return font;
+}
+
 void CMacroDialog::drawRepeatText(QPainter& painter, int mode) {
-    const layout::Rect place = layout::macroRepeatText(mode);
-    const QRect rect(QPoint(place.left + kRepeatTextIndent, place.top - kRepeatTextSlack),
-                     QPoint(kRepeatTextRight - 1, place.bottom + kRepeatTextSlack - 1));
-    const QString text = ui::qText(dialogText(kRepeatTexts[mode], language()));
-    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
-    painter.setFont(fittingFont(textFont(), rect, text, flags));
+    painter.setFont(repeatFont());
     painter.setPen(Qt::white);
-    painter.drawText(rect, flags, text);
+    painter.drawText(repeatTextRect(mode), kRepeatTextFlags, ui::qText(dialogText(kRepeatTexts[mode], language())));
 }
 
 void CMacroDialog::drawTicks(QPainter& painter) {

@@ -31,6 +31,7 @@ protected:
 
 private:
     void drawRepeatText(QPainter& painter, int mode);
+    QFont repeatFont() const;
     void drawTicks(QPainter& painter);
 
     std::filesystem::path recordIni_;

@@ -11,7 +11,8 @@ namespace tarvik::ui {
 
 KeyStroke keyStrokeOf(const QKeyEvent& event) {
     const std::uint32_t keycode = event.nativeScanCode();
-    return {keyNameFromKeycode(keycode), event.type() == QEvent::KeyPress, event.isAutoRepeat(), keycode};
+    return {keyNameFromKeycode(keycode), event.type() == QEvent::KeyPress, event.isAutoRepeat(), keycode,
+            event.timestamp()};
 }
 
 KeyCapture::KeyCapture(Listener listener) : listener_(std::move(listener)) {

@@ -4,20 +4,13 @@
 
 #include <QObject>
 
-#include <cstdint>
 #include <functional>
-#include <string_view>
+
+#include "ui/KeyStroke.h"
 
 class QKeyEvent;
 
 namespace tarvik::ui {
-
-struct KeyStroke {
-    std::string_view name;  // English key name ("Ctrl", "Num 1"); "" when the key has none
-    bool press = false;     // false: release
-    bool autoRepeat = false;
-    std::uint32_t keycode = 0;  // X11 / Wayland keycode, evdev code + 8
-};
 
 // The name a key event carries, from its native scan code.
 KeyStroke keyStrokeOf(const QKeyEvent& event);

@@ -1,6 +1,8 @@
 // Off-screen canvas scope, skin image drawing and caption text.
 #include "ui/qt/SkinCanvas.h"
 
+#include <QFontMetrics>
+
 #include <QWidget>
 
 namespace tarvik::ui {
@@ -43,11 +45,21 @@ void drawCaption(QPainter& painter, const ClientRect& rect, const QString& text,
     painter.drawText(toQRect(rect), Qt::AlignCenter | Qt::TextSingleLine, text);
 }
 
+QFont fittedFont(QFont font, const QRect& rect, const QString& text, int flags, int smallest) {
+    const auto fits = [&] {
+        const QRect needed = QFontMetrics(font).boundingRect(rect, flags, text);
+        return needed.width() <= rect.width() && needed.height() <= rect.height();
+    };
+    while (font.pixelSize() > smallest && !fits()) font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
 void drawLabel(QPainter& painter, const ClientRect& rect, const QString& text, const QFont& font,
                const QColor& colour) {
-    painter.setFont(font);
+    const int flags = Qt::AlignCenter | Qt::TextWordWrap;
+    painter.setFont(fittedFont(font, toQRect(rect), text, flags));
     painter.setPen(colour);
-    painter.drawText(toQRect(rect), Qt::AlignCenter | Qt::TextWordWrap, text);
+    painter.drawText(toQRect(rect), flags, text);
 }
 
 }  // namespace tarvik::ui

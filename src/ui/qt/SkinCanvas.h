@@ -59,7 +59,11 @@ QFont toQFont(const FontSpec& choice);
 // A button caption: one line, centred in the rectangle.
 void drawCaption(QPainter& painter, const ClientRect& rect, const QString& text, const QFont& font,
                  const QColor& colour);
-// A longer label: word-wrapped and centred vertically in its rectangle.
+// `font`, made smaller (down to `smallest` pixels) until `text` drawn with `flags` fits `rect`:
+// English texts are wider than the art's boxes planned for Chinese ones.
+QFont fittedFont(QFont font, const QRect& rect, const QString& text, int flags, int smallest = 9);
+// A longer label: word-wrapped and centred vertically in its rectangle, its font made smaller
+// until it stays inside.
 void drawLabel(QPainter& painter, const ClientRect& rect, const QString& text, const QFont& font,
                const QColor& colour);
 

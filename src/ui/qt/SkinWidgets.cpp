@@ -102,8 +102,17 @@ void SegmentedSlider::draw(QPainter& painter, SkinState& skin, int value) const 
     }
 }
 
-DropDownBox::DropDownBox(QWidget* window, ClientRect header, ClientRect list, std::vector<QString> entries)
-    : window_(window), header_(header), listRect_(list), entries_(std::move(entries)) {}
+void styleSkinList(QListWidget& list, const SkinState& skin) {
+    const QString colour = skin.textColour.name();
+    list.setStyleSheet(QStringLiteral("QListWidget { background: black; color: %1; border: 1px solid %1; }"
+                                      "QListWidget::item:selected, QListWidget::item:hover { background: %1; color: black; }")
+                           .arg(colour));
+    list.setFont(skin.textFont);
+}
+
+DropDownBox::DropDownBox(QWidget* window, ClientRect header, ClientRect list, std::vector<QString> entries,
+                         const SkinState* skin)
+    : window_(window), skin_(skin), header_(header), listRect_(list), entries_(std::move(entries)) {}
 
 DropDownBox::~DropDownBox() = default;
 
@@ -115,6 +124,7 @@ void DropDownBox::toggle() {
     list_ = std::make_unique<QListWidget>(window_);
     list_->setGeometry(toQRect(listRect_));
     list_->setFrameShape(QFrame::Box);
+    if (skin_) styleSkinList(*list_, *skin_);
     list_->setMouseTracking(true);  // the entry under the pointer is selected, not chosen
     for (const QString& entry : entries_) list_->addItem(entry);
     list_->setCurrentRow(choice_);

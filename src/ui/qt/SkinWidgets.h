@@ -78,11 +78,17 @@ private:
     std::string light_, dark_;
 };
 
+// A pop-up list (drop-down, button list) in the skin's text colour and font on black, framed
+// in the text colour; the entry under the pointer shows inverted.
+void styleSkinList(QListWidget& list, const SkinState& skin);
+
 // A drop-down box: a header image showing the current choice and a list that opens below it.
 // The list is created on first use and destroyed when it closes.
 class DropDownBox {
 public:
-    DropDownBox(QWidget* window, ClientRect header, ClientRect list, std::vector<QString> entries);
+    // `skin`, when given, must outlive the box; its list then follows the skin.
+    DropDownBox(QWidget* window, ClientRect header, ClientRect list, std::vector<QString> entries,
+                const SkinState* skin = nullptr);
     ~DropDownBox();
     void setChoice(int index) { choice_ = index; }
     int choice() const { return choice_; }
@@ -99,6 +105,7 @@ public:
 
 private:
     QWidget* window_;
+    const SkinState* skin_;
     ClientRect header_, listRect_;
     std::vector<QString> entries_;
     int choice_ = 0;

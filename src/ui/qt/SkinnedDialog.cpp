@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -22,6 +23,8 @@ namespace {
 const char* const kControlStyle =
     "QLabel, QLineEdit, QListWidget { color: white; background-color: rgb(40, 40, 40); }"
     "QLineEdit:disabled { color: rgb(160, 160, 160); }";
+
+constexpr int kListPadding = 12;  // an item's side margins and the list's frame
 
 QImage emptyCanvas() {
     QImage canvas(layout::kDialog.width, layout::kDialog.height, QImage::Format_ARGB32_Premultiplied);
@@ -93,7 +96,7 @@ void SkinnedDialog::drawWhiteCaption(QPainter& painter, layout::Rect rect, std::
 
 ChooserBox& SkinnedDialog::addChooser(ClientRect display, ClientRect clickRegion, ClientRect list,
                                       std::function<std::vector<QString>()> entries) {
-    choosers_.push_back(std::make_unique<ChooserBox>(this, display, clickRegion, list, std::move(entries)));
+    choosers_.push_back(std::make_unique<ChooserBox>(this, display, clickRegion, list, std::move(entries), &skin_));
     return *choosers_.back();
 }
 
@@ -146,8 +149,8 @@ void SkinnedDialog::wheelEvent(QWheelEvent* event) {
 }
 
 ChooserBox::ChooserBox(QWidget* dialog, ClientRect display, ClientRect clickRegion, ClientRect list,
-                       std::function<std::vector<QString>()> entries)
-    : dialog_(dialog), click_(clickRegion), listRect_(list), entries_(std::move(entries)),
+                       std::function<std::vector<QString>()> entries, const SkinState* skin)
+    : dialog_(dialog), skin_(skin), click_(clickRegion), listRect_(list), entries_(std::move(entries)),
       display_(std::make_unique<QLabel>(dialog)) {
     display_->setGeometry(toQRect(display));
     display_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -175,7 +178,14 @@ void ChooserBox::open() {
     // scroll bar to reach them: it ends at the edge and scrolls instead.
     ClientRect place = listRect_;
     place.bottom = std::min(place.bottom, dialog_->height());
-    drop_ = std::make_unique<DropDownBox>(dialog_, click_, place, filled_);
+    // Wider than the art's box where an entry needs it ("Browser-Search"), as far as the
+    // dialog's right edge.
+    const QFontMetrics metrics(skin_ ? skin_->textFont : dialog_->font());
+    const int scrollBar = dialog_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    for (const QString& entry : filled_)
+        place.right = std::max(place.right, place.left + metrics.horizontalAdvance(entry) + kListPadding + scrollBar);
+    place.right = std::min(place.right, dialog_->width() - 2);
+    drop_ = std::make_unique<DropDownBox>(dialog_, click_, place, filled_, skin_);
     drop_->setChoice(-1);
     drop_->onChosen = [this](int index) {
         if (index >= 0 && static_cast<std::size_t>(index) < filled_.size()) {
@@ -187,8 +197,8 @@ void ChooserBox::open() {
     };
     drop_->toggle();
     drop_->list()->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    // The list is as narrow as the art's box: long entries end in "..." rather than taking a
-    // line of the few the list shows for a horizontal scroll bar.
+    // An entry still wider than the room ends in "..." rather than taking a line of the few
+    // the list shows for a horizontal scroll bar.
     drop_->list()->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     drop_->list()->setTextElideMode(Qt::ElideRight);
     if (onOpenChanged) onOpenChanged(true);

@@ -108,8 +108,9 @@ private:
 // entry under the pointer and chooses the entry clicked.
 class ChooserBox {
 public:
+    // `skin`, when given, must outlive the box; the list then follows it.
     ChooserBox(QWidget* dialog, ClientRect display, ClientRect clickRegion, ClientRect list,
-               std::function<std::vector<QString>()> entries);
+               std::function<std::vector<QString>()> entries, const SkinState* skin = nullptr);
     ~ChooserBox();
     bool isOpen() const { return drop_ && drop_->isOpen(); }
     const ClientRect& clickRegion() const { return click_; }
@@ -131,6 +132,7 @@ private:
     void open();
 
     QWidget* dialog_;
+    const SkinState* skin_;
     ClientRect click_, listRect_;
     std::function<std::vector<QString>()> entries_;
     std::vector<QString> filled_;
