@@ -210,10 +210,22 @@ void closeBoxWithEnter(DesktopSession& session) {
     session.settle();
 }
 
+// Typed into the Advanced page between Start Recording (its box closed with Enter) and the stop.
+struct RecordingCase {
+    const char* name;
+    std::function<void(DesktopSession&)> typeAndStop;
+    const char* lines;  // of "record.ini" after Confirm
+    const char* slot;   // the first bytes of slot 1; zeros follow
+};
+
+void PrintTo(const RecordingCase& c, std::ostream* os) { *os << c.name; }
+
+class RecorderUnderX11 : public testing::TestWithParam<RecordingCase> {};
+
 // Holding A well past the auto-repeat delay makes the X server repeat it as release and press
-// pairs; the "Start Recording" and "Stop Recording" boxes are closed with Enter. The macro
-// holds exactly one press and one release of A, and compiles to exactly that.
-TEST(RecorderUnderX11, HeldKeyAndEnterClosedBoxesGiveOnePressAndOneRelease) {
+// pairs; Ctrl+Break stops with Ctrl and Pause still down; the boxes are closed with Enter. The
+// macro holds exactly the keys typed, and compiles to exactly that.
+TEST_P(RecorderUnderX11, MacroHoldsExactlyTheKeysTyped) {
     DesktopSession session(simulated());
     ASSERT_TRUE(session.start()) << session.error();
     ASSERT_TRUE(session.mainWindow()) << session.log();
@@ -226,31 +238,46 @@ TEST(RecorderUnderX11, HeldKeyAndEnterClosedBoxesGiveOnePressAndOneRelease) {
     clickOn(session, L::kMacroNew);
     clickOn(session, L::kStartRecording);
     closeBoxWithEnter(session);
-    session.keyDown("a");
-    session.settle(1200ms);
-    session.keyUp("a");
-    session.settle();
-    clickOn(session, L::kStopRecording);
+    GetParam().typeAndStop(session);
     closeBoxWithEnter(session);
     clickOn(session, L::kMacroConfirm);
 
     const auto recordIni = session.dataDir() / "record.ini";
-    const std::string expected = "[m1]\nItemCount=3\nItem0=A   Dn\nItem1=50 ms\nItem2=A   Up\n";
+    const std::string expected = std::string("[m1]\n") + GetParam().lines;
     const auto stored = [&] {
         std::string text = readFile(recordIni);
         std::erase(text, '\r');
         return text;
     };
     EXPECT_TRUE(session.waitUntil([&] { return stored() == expected; })) << stored();
-    // Slot 1: A pressed, 50 ms, A released, nothing more (128 bytes).
-    std::string slot = "slot 1: 00 00 05 04 80 04";
-    for (int i = 6; i < 128; ++i) slot += " 00";
+    std::string slot = std::string("slot 1: ") + GetParam().slot;
+    while (slot.size() < 8 + 3 * 128 - 1) slot += " 00";
     const ToolRun compiled = runTool(simulated(), "--data-dir '" + session.dataDir().string() + "' compile");
     EXPECT_EQ(compiled.code, 0) << compiled.output;
     EXPECT_NE(compiled.output.find(slot + "\n"), std::string::npos) << compiled.output;
     clickOn(session, L::kExit);
     EXPECT_EQ(session.waitForExit(), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, RecorderUnderX11,
+    testing::Values(RecordingCase{"HeldKey",
+                                  [](DesktopSession& s) {
+                                      s.keyDown("a");
+                                      s.settle(1200ms);
+                                      s.keyUp("a");
+                                      s.settle();
+                                      clickOn(s, L::kStopRecording);
+                                  },
+                                  "ItemCount=3\nItem0=A   Dn\nItem1=50 ms\nItem2=A   Up\n", "00 00 05 04 80 04"},
+                    RecordingCase{"CtrlBreak",
+                                  [](DesktopSession& s) {
+                                      s.key("b");
+                                      s.settle();
+                                      s.key("ctrl+Pause");
+                                  },
+                                  "ItemCount=3\nItem0=B   Dn\nItem1=50 ms\nItem2=B   Up\n", "00 00 05 05 80 05"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace tarvik::desktop
