@@ -13,6 +13,7 @@
 
 #include "app/DeviceStack.h"
 #include "cli/ConsoleSink.h"
+#include "cli/Emulate.h"
 #include "cli/RecordReport.h"
 #include "device/Commands.h"
 #include "device/Discovery.h"
@@ -42,6 +43,7 @@ const char* const kUsage =
     "  captions  print the 24 button captions of the interface language from str.ini\n"
     "  press KIND VALUE   make a running `tarvik --simulate` send an event: dpi N, rate CODE,\n"
     "                     matrix N or macro N\n"
+    "  emulate   create the mouse as kernel HID devices through /dev/uhid (root; see emulate --help)\n"
     "options:\n"
     "  --simulate[=SENSOR]  use the built-in simulated mouse (sensor type 0-3, default 0)\n"
     "  --data-dir DIR       keep config.bin, str.ini and record.ini in DIR\n"
@@ -284,7 +286,9 @@ struct CommandRow {
     std::string_view help;
 };
 
-constexpr std::array<CommandRow, 8> kCommands{{
+int emulateCommand(Tool& tool) { return emulate(tool.options, tool.out, tool.err); }
+
+const std::array<CommandRow, 9> kCommands{{
     {"status", status, "tarvikctl status: find the mouse, run the handshake and print the connection, the\n"
                        "scrambling, the sensor type and the report lengths. Exit code 3 when no mouse answers.\n"},
     {"apply", apply, "tarvikctl apply: load config.bin, synchronise the sensor settings and write the whole\n"
@@ -301,6 +305,7 @@ constexpr std::array<CommandRow, 8> kCommands{{
     {"captions", captions, "tarvikctl captions: print the 24 button captions of the interface language (str.ini).\n"},
     {"press", press, "tarvikctl press KIND VALUE: make a running `tarvik --simulate` (or `tarvikctl --simulate\n"
                      "listen`) send an event report: dpi 1-4, rate 1|2|4|8, matrix 1|2, macro 1-12.\n"},
+    {"emulate", emulateCommand, kEmulateHelp},
 }};
 
 }  // namespace

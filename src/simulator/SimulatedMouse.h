@@ -54,6 +54,8 @@ inline constexpr std::array<std::uint8_t, 4> kDefaultSensorSettings{0x00, 0x01, 
 inline constexpr std::array<std::uint8_t, 3> kDefaultEffect{0x01, 0x05, 0x00};
 inline constexpr std::array<std::array<std::uint8_t, 3>, 2> kDefaultOptionSets{{{0x03, 0x04, 0x05}, {0x06, 0x07, 0x08}}};
 MouseState defaultMouseState();
+// Every setting the mouse holds, field after field in declaration order, to compare two mice.
+std::vector<std::uint8_t> stateBytes(const MouseState& s);
 
 class SimulatedMouse {
 public:
@@ -67,6 +69,7 @@ public:
     void output(std::span<const std::uint8_t> report);
     // The next input report (a data chunk of a read answer); 0 when none is pending.
     std::size_t input(std::span<std::uint8_t> report);
+    bool inputPending() const { return !pendingInput_.empty(); }
     // Forgets the handshake and any transfer under way, as after a power cycle; keeps settings.
     void powerCycle();
 

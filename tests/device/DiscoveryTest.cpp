@@ -58,6 +58,8 @@ TEST(FindMouse, ScanOutcomesByListing) {
         {"event after command still opened", {command, foreign, event}, true, true},
         {"unprobeable unrelated interface skipped", {unprobeable(), event, command}, true, true},
         {"command collection cannot be opened", {event, unopenableCommand}, false, true},
+        {"event collection fourth on a keyboard's node",
+         {simulator::keyboardWithEventCollection(), command}, true, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
