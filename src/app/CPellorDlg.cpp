@@ -6,6 +6,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSocketNotifier>
+#include <QWindowStateChangeEvent>
+
+#include <algorithm>
 
 #include "app/BasicPage.h"
 #include "performance/DpiTables.h"
@@ -45,8 +48,11 @@ void CPellorDlg::paintOnCanvas(const std::function<void(QPainter&)>& draw) {
 CPellorDlg::~CPellorDlg() { teardown(); }
 
 CPellorDlg::InitResult CPellorDlg::OnInitDialog() {
-    // 1. one copy per user; a second start ends silently
-    if (!s_.instance.acquire(kInstanceLock)) return InitResult::AlreadyRunning;
+    // 1. one copy per user; a second start asks the first to show its window, then ends
+    if (!s_.instance.acquire(kInstanceLock)) {
+        s_.instance.callOwner(kInstanceLock);
+        return InitResult::AlreadyRunning;
+    }
     // 2-4. a frameless window; without a taskbar button only where the tray can bring it back
     hasTray_ = s_.tray.available();
     Qt::WindowFlags flags = Qt::FramelessWindowHint | Qt::Window;
@@ -72,6 +78,8 @@ CPellorDlg::InitResult CPellorDlg::OnInitDialog() {
     // 11. the language, then the interface settings of that language
     s_.data.loadLanguage();
     s_.tray.setMenuText(text(66));
+    languageKnown_ = true;
+    for (const auto& [code, value] : std::exchange(heldNotices_, {})) OnDeviceNotice(code, value);
     skinChoice_ = s_.data.loadInterfaceSettings();
     captions_ = s_.data.captions();
     // 12-13. the skin: background, window size, shared drawing state
@@ -81,8 +89,14 @@ CPellorDlg::InitResult CPellorDlg::OnInitDialog() {
     skin_.textFont = ui::toQFont(fonts.text);
     skin_.titleFont = ui::toQFont(fonts.title);
     setUpHoverButtons();
-    // 15. the Basic page when the mouse is there
-    if (s_.device.connected()) buildPage(PageState::Basic);
+    // 15. the Basic page when the mouse is there; else, in its place, why it is not and what to do
+    buildPage(PageState::Basic);
+    if (const int fd = s_.instance.callFd(); fd >= 0) {
+        secondStarts_ = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+        connect(secondStarts_.get(), &QSocketNotifier::activated, this, [this] {
+            if (s_.instance.takeCalls()) OnSecondStart();
+        });
+    }
     return InitResult::Ready;
 }
 
@@ -94,9 +108,17 @@ void CPellorDlg::startHotplug() {
         return;
     }
     hotplug_ = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
-    connect(hotplug_.get(), &QSocketNotifier::activated, this, [this] {
-        if (s_.device.serviceMonitor() == DeviceSession::Change::Lost) hideWindow();
-    });
+    connect(hotplug_.get(), &QSocketNotifier::activated, this, [this] { OnMouseChange(s_.device.serviceMonitor()); });
+}
+
+void CPellorDlg::OnMouseChange(DeviceSession::Change change) {
+    if (change == DeviceSession::Change::Lost) hideWindow();
+    if (change == DeviceSession::Change::Found) refreshBasic();
+}
+
+void CPellorDlg::OnSecondStart() {
+    comeBack();
+    showAgain();
 }
 
 void CPellorDlg::loadSkin() {
@@ -127,7 +149,7 @@ void CPellorDlg::buildPage(PageState page) {
     const PageState previous = pageState_;
     pageState_ = page;
     if (ShellPage* old = pages_[static_cast<int>(previous)].get()) old->destroyControls();
-    if (page == PageState::Basic && !initialSyncDone_) {
+    if (page == PageState::Basic && !initialSyncDone_ && s_.device.connected()) {
         s_.device.syncSensorSettings();
         // A first run starts from the default captions, in the interface language.
         if (s_.data.firstRun()) {
@@ -139,11 +161,57 @@ void CPellorDlg::buildPage(PageState page) {
     drawPage();
 }
 
+// Without a usable mouse the Basic tab says why and what to do instead of showing the page.
+std::optional<DialogText> CPellorDlg::noteForMouse() const {
+    if (s_.device.connected()) return std::nullopt;
+    return s_.device.lastScan() == MouseScan::NotOpenable ? DialogText::MouseNotOpenableNote : DialogText::NoMouseNote;
+}
+
+// The Basic tab rebuilt when the mouse came or went since it was drawn.
+void CPellorDlg::refreshBasic() {
+    if (pageState_ != PageState::Basic || basicNote_ == noteForMouse()) return;
+    if (ShellPage* basic = page(PageState::Basic)) basic->destroyControls();
+    pageState_ = PageState::None;
+    buildPage(PageState::Basic);
+}
+
+ShellPage* CPellorDlg::activePage() const {
+    if (basicNote_) return nullptr;  // the note has no controls
+    return pages_[static_cast<int>(pageState_)].get();
+}
+
+// The note's first paragraph is its heading, in the title font; the rest follows in the text font.
+void CPellorDlg::drawNote(QPainter& painter, DialogText note) {
+    const std::string_view message = dialogText(note, s_.data.language());
+    const QString text = QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size()));
+    const qsizetype split = text.indexOf(QStringLiteral("\n\n"));
+    const QString heading = split < 0 ? text : text.left(split);
+    const QString body = split < 0 ? QString() : text.mid(split + 2);
+    constexpr int kMargin = 60;
+    QRect box(kMargin, layout::kKeyGroup.top + 40, layout::kMainWindow.width - 2 * kMargin,
+              layout::kFooterTop - layout::kKeyGroup.top - 80);
+    constexpr int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    painter.save();
+    painter.setPen(skin_.textColour);
+    painter.setFont(skin_.titleFont);
+    const QRect used = painter.boundingRect(box, flags, heading);
+    painter.drawText(box, flags, heading);
+    box.setTop(used.bottom() + 24);
+    painter.setFont(skin_.textFont);
+    painter.drawText(box, flags, body);
+    painter.restore();
+    std::string line(message);
+    std::replace(line.begin(), line.end(), '\n', ' ');
+    s_.debugLog("page note: " + line);
+}
+
 void CPellorDlg::drawPage() {
     ui::CMemDC dc(canvas_, this, &canvasCopies_);
     QPainter& p = dc.painter();
     const bool basic = pageState_ == PageState::Basic;
-    DrawSkinImage(p, skin_, basic ? "/BasicSet2.png" : "/AdvancedSet2.png", 0, 0);
+    basicNote_ = basic ? noteForMouse() : std::nullopt;
+    // The note stands on the bare background: none of the Basic page's boxes it replaces.
+    DrawSkinImage(p, skin_, basicNote_ ? "/main.png" : basic ? "/BasicSet2.png" : "/AdvancedSet2.png", 0, 0);
     hover_.drawAllNormal(p, skin_);
     const layout::Rect t = layout::kPageTitle;
     p.setFont(skin_.titleFont);
@@ -158,7 +226,8 @@ void CPellorDlg::drawPage() {
     link = p.fontMetrics().elidedText(link, Qt::ElideMiddle, w.width());
     p.drawText(QRect(w.left, w.top, w.width(), w.height()), Qt::AlignLeft | Qt::AlignVCenter, link);
     drawTitleNote(p);
-    if (ShellPage* content = pages_[static_cast<int>(pageState_)].get()) content->build(p, skin_);
+    if (basicNote_) drawNote(p, *basicNote_);
+    else if (ShellPage* content = activePage()) content->build(p, skin_);
 }
 
 // The window has no frame, so a title that says more than the program's name (the recorder's
@@ -179,6 +248,12 @@ void CPellorDlg::drawTitleNote(QPainter& painter) {
 }
 
 void CPellorDlg::changeEvent(QEvent* event) {
+    // Un-minimised from the taskbar: without a tray this is how the window comes back.
+    if (event->type() == QEvent::WindowStateChange &&
+        (static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized) &&
+        !(windowState() & Qt::WindowMinimized)) {
+        comeBack();
+    }
     if (event->type() == QEvent::WindowTitleChange && !canvas_.isNull() && pageState_ != PageState::None) {
         ui::CMemDC dc(canvas_, this, &canvasCopies_);
         drawTitleNote(dc.painter());
@@ -189,7 +264,7 @@ void CPellorDlg::changeEvent(QEvent* event) {
 void CPellorDlg::OnLButtonDown(QPoint point) {
     const std::vector<TitleBarRegion> hits = regionsAt(point.x(), point.y());
     if (hits.empty()) {
-        if (ShellPage* page = pages_[static_cast<int>(pageState_)].get()) page->click(point.x(), point.y());
+        if (ShellPage* page = activePage()) page->click(point.x(), point.y());
         return;
     }
     for (TitleBarRegion region : hits) {
@@ -268,6 +343,10 @@ void CPellorDlg::teardown() {
 }
 
 void CPellorDlg::OnDeviceNotice(int code, int value) {
+    if (!languageKnown_) {
+        heldNotices_.emplace_back(code, value);
+        return;
+    }
     const std::optional<Balloon> balloon = balloonFor(code, value, *this);
     if (!balloon) return;
     s_.debugLog(balloonLogLine(code, value, *balloon));
@@ -280,6 +359,13 @@ void CPellorDlg::trayClicked() {
         OnDeviceNotice(15, 0);  // the window stays hidden
         return;
     }
+    comeBack();
+    showAgain();
+}
+
+// Every way back (tray, taskbar, a second start) shows the record as Cancel left it: the page
+// that is shown and its captions rebuilt, and the Basic page once the mouse is there.
+void CPellorDlg::comeBack() {
     if (pageReloadPending_) {
         pageReloadPending_ = false;
         const PageState shown = pageState_ == PageState::None ? PageState::Basic : pageState_;
@@ -290,10 +376,10 @@ void CPellorDlg::trayClicked() {
         }
         pageState_ = shown == PageState::Basic ? PageState::Advanced : PageState::Basic;
         buildPage(shown);
-    } else if (!initialSyncDone_) {
+    } else if (!initialSyncDone_ && s_.device.connected()) {
         buildPage(PageState::Basic);
     }
-    showAgain();
+    refreshBasic();
 }
 
 void CPellorDlg::showAgain() {
@@ -338,7 +424,7 @@ void CPellorDlg::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void CPellorDlg::trackHover(int x, int y) {
-    ShellPage* page = pages_[static_cast<int>(pageState_)].get();
+    ShellPage* page = activePage();
     const bool pageChanges = page && page->hoverChanges(x, y);
     if (!hover_.needsRedraw(x, y) && !pageChanges) return;
     ui::CMemDC dc(canvas_, this, &canvasCopies_);

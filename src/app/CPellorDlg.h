@@ -8,7 +8,10 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/DeviceSession.h"
 #include "app/NoticeBridge.h"
@@ -25,6 +28,7 @@
 #include "platform/Tray.h"
 #include "platform/UrlOpener.h"
 #include "ui/qt/SkinCanvas.h"
+#include "ui/TextCatalogue.h"
 #include "ui/qt/SkinWidgets.h"
 
 class QSocketNotifier;
@@ -68,6 +72,11 @@ public:
 
     void OnLButtonDown(QPoint point);
     void OnDeviceNotice(int code, int value);
+    // After the hotplug notices: Lost hides the window; Found builds the Basic page where its
+    // tab shows why the mouse could not be used.
+    void OnMouseChange(DeviceSession::Change change);
+    // A later start of the program asked for the window.
+    void OnSecondStart();
     void buildPage(PageState page);
     // Hides to the tray, or minimises where there is no tray.
     void hideWindow();
@@ -78,6 +87,9 @@ public:
     bool initialSyncDone() const { return initialSyncDone_; }
     bool pageReloadPending() const { return pageReloadPending_; }
     const QImage& canvas() const { return canvas_; }
+    // The note the Basic tab shows in place of the page (no mouse, or one this user may not
+    // open); nullopt while it shows the page or another page is shown.
+    std::optional<DialogText> basicNote() const { return basicNote_; }
     int canvasCopies() const { return canvasCopies_; }
     ui::SkinState& skin() { return skin_; }
     const SkinChoice& skinChoice() const { return skinChoice_; }
@@ -118,6 +130,11 @@ private:
     void startHotplug();
     void setUpHoverButtons();
     void showAgain();
+    void comeBack();
+    void refreshBasic();
+    std::optional<DialogText> noteForMouse() const;
+    void drawNote(QPainter& painter, DialogText note);
+    ShellPage* activePage() const;
     void trackHover(int x, int y);
 
     ShellServices s_;
@@ -138,6 +155,11 @@ private:
     NoParameterDialogs noDialogs_;
     ParameterDialogs* dialogs_ = &noDialogs_;
     std::unique_ptr<QSocketNotifier> hotplug_;
+    std::unique_ptr<QSocketNotifier> secondStarts_;
+    std::optional<DialogText> basicNote_;
+    // Notices that come before the language is known (the start-up handshake's) wait for it.
+    bool languageKnown_ = false;
+    std::vector<std::pair<int, int>> heldNotices_;
     std::optional<QPoint> dragOffset_;
 };
 

@@ -3,6 +3,7 @@
 // drive it with a recording double and the program with the real link or the simulator.
 #pragma once
 
+#include "device/Discovery.h"
 #include "platform/DeviceMonitor.h"
 #include "platform/UserSink.h"
 #include "settings/ConfigRecord.h"
@@ -17,6 +18,8 @@ public:
     // FindMouse, then Handshake; a failed search sends notice 15 and clears `connected`.
     virtual void findAndHandshake() = 0;
     virtual bool connected() const = 0;
+    // What the last search found: tells "no mouse" from "a mouse this user may not open".
+    virtual MouseScan lastScan() const { return connected() ? MouseScan::Opened : MouseScan::Absent; }
     // Creates the event listener thread, suspended.
     virtual void createListener() = 0;
     virtual void resumeListener() = 0;

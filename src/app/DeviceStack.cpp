@@ -1,11 +1,23 @@
 // Chooses the HID backend and change monitor, and puts the wire log in front when asked.
 #include "app/DeviceStack.h"
 
+#include <cstdlib>
+
 #include "app/SimulatedMonitor.h"
 #include "platform/linux/HidrawBackend.h"
 #include "platform/linux/UdevMonitor.h"
 
 namespace tarvik {
+namespace {
+
+// TARVIK_SYSFS_ROOT and TARVIK_DEV_ROOT point the hidraw backend at another tree: the desktop
+// tests run the real program on a prepared sysfs and /dev without touching the machine's own.
+std::filesystem::path rootFromEnv(const char* name, const char* fallback) {
+    const char* value = std::getenv(name);
+    return value && *value ? value : fallback;
+}
+
+}  // namespace
 
 DeviceStack::DeviceStack(std::optional<int> simulateSensor) {
     if (simulateSensor) {
@@ -15,7 +27,8 @@ DeviceStack::DeviceStack(std::optional<int> simulateSensor) {
         realBackend_ = std::move(sim);
         monitor_ = std::make_unique<SimulatedMonitor>();
     } else {
-        realBackend_ = std::make_unique<platform::HidrawBackend>();
+        realBackend_ = std::make_unique<platform::HidrawBackend>(rootFromEnv("TARVIK_SYSFS_ROOT", "/sys"),
+                                                                 rootFromEnv("TARVIK_DEV_ROOT", "/dev"));
         monitor_ = std::make_unique<platform::UdevMonitor>();
     }
     backend_ = realBackend_.get();

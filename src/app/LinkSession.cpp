@@ -13,7 +13,8 @@ LinkSession::LinkSession(platform::HidBackend& backend, platform::DeviceMonitor*
 LinkSession::~LinkSession() { teardown(); }
 
 void LinkSession::findAndHandshake() {
-    if (FindMouse(link_, backend_, *sink_)) {
+    scan_ = ScanForMouse(link_, backend_, *sink_);
+    if (scan_ == MouseScan::Opened) {
         Handshake(link_, clock_, *sink_);
         return;
     }
@@ -41,7 +42,7 @@ DeviceSession::Change LinkSession::serviceMonitor() {
     DeviceContext ctx = context();
     while (std::optional<platform::DeviceChange> change = monitor_->next()) {
         if (!isMouseChange(*change)) continue;
-        OnDeviceChange(*change, backend_, ctx, hooks);
+        if (const auto scan = OnDeviceChange(*change, backend_, ctx, hooks)) scan_ = *scan;
         outcome = connected() ? Change::Found : Change::Lost;
     }
     return outcome;

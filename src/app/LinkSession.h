@@ -24,6 +24,7 @@ public:
     void attachSink(platform::UserSink& sink) override { sink_ = &sink; }
     void findAndHandshake() override;
     bool connected() const override { return link_.connected.load() == 1; }
+    MouseScan lastScan() const override { return scan_; }
     void createListener() override;
     void resumeListener() override;
     int monitorFd() const override;
@@ -49,6 +50,7 @@ private:
     DeviceImage image_;
     std::unique_ptr<EventListener> listener_;
     bool listenerResumed_ = false;
+    MouseScan scan_ = MouseScan::Absent;
 };
 
 }  // namespace tarvik

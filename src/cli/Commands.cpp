@@ -85,7 +85,8 @@ public:
         }
         stack->watch(link);
         sink.setQuiet(quiet);
-        if (FindMouse(link, stack->backend(), sink)) {
+        scan = ScanForMouse(link, stack->backend(), sink);
+        if (scan == MouseScan::Opened) {
             Handshake(link, stack->clock(), sink);
         } else {
             sink.notice(kNoticeMouseNotDetected, 0);
@@ -97,9 +98,20 @@ public:
 
     DeviceContext context() { return {link, stack->clock(), sink, image}; }
 
+    // One line that says why there is no connection and what to do, and its exit code.
     int noMouse() {
-        err << "tarvikctl: no Tarvik mouse (04D9:A09F) answered. Plug it in, check that you may open its "
-               "/dev/hidraw nodes (install the udev rule), or try --simulate.\n";
+        switch (scan) {
+        case MouseScan::NotOpenable:
+            err << "tarvikctl: the mouse (04D9:A09F) is connected, but this user may not open its /dev/hidraw "
+                   "node: install the udev rule \"70-tarvik.rules\", then unplug the mouse and plug it in again.\n";
+            return kExitMouseNotOpenable;
+        case MouseScan::Absent:
+            err << "tarvikctl: no Tarvik mouse (04D9:A09F) is connected: plug it in, or try --simulate.\n";
+            return kExitNoMouse;
+        case MouseScan::Opened:
+        case MouseScan::Failed: break;
+        }
+        err << "tarvikctl: the Tarvik mouse (04D9:A09F) did not answer: unplug it and plug it in again.\n";
         return kExitNoMouse;
     }
 
@@ -116,6 +128,7 @@ public:
     RecordNoticeTexts noticeTexts;
     ConsoleSink sink;
     std::optional<DeviceStack> stack;
+    MouseScan scan = MouseScan::Absent;
 };
 
 std::string hex(std::span<const std::uint8_t> bytes) {
@@ -290,7 +303,8 @@ int emulateCommand(Tool& tool) { return emulate(tool.options, tool.out, tool.err
 
 const std::array<CommandRow, 9> kCommands{{
     {"status", status, "tarvikctl status: find the mouse, run the handshake and print the connection, the\n"
-                       "scrambling, the sensor type and the report lengths. Exit code 3 when no mouse answers.\n"},
+                       "scrambling, the sensor type and the report lengths. Exit code 3 when no mouse answers,\n"
+                       "4 when the mouse is connected but this user may not open it.\n"},
     {"apply", apply, "tarvikctl apply: load config.bin, synchronise the sensor settings and write the whole\n"
                      "configuration to the mouse as OK does, then save config.bin and the captions. The desktop's\n"
                      "pointer settings are not touched.\n"},

@@ -65,37 +65,47 @@ void mouseLost(DeviceContext& ctx, const DiscoveryHooks& hooks) {
 
 }  // namespace
 
-bool FindMouse(DeviceLink& link, platform::HidBackend& backend, platform::UserSink& sink) {
+MouseScan ScanForMouse(DeviceLink& link, platform::HidBackend& backend, platform::UserSink& sink) {
     const auto paths = backend.enumerate();
-    if (!paths) return false;
+    if (!paths) return MouseScan::Absent;
+    bool mouseListed = false;
+    bool denied = false;
     bool commandFound = false;
     bool eventFound = false;
+    const auto noteDenial = [&] { denied = denied || backend.lastOpenError() == platform::HidOpenError::Denied; };
     for (const std::string& path : *paths) {
         link.devicePath = path;
         const auto id = backend.identity(path);
         if (!id) continue;
         traceIdentity(sink, *id);
         if (id->vendor != kMouseVendor || id->product != kMouseProduct) continue;
+        mouseListed = true;
         // One node carries every top-level collection of its interface: a composite mouse
         // may put the event collection beside its keyboard's.
         const auto collections = backend.collections(path);
         if (!collections) {
             sink.message("HidP_GetCaps failed.", "");
-            return false;
+            return MouseScan::Failed;
         }
         for (const HidCapabilities& caps : *collections) {
             traceCapabilities(sink, caps);
             if (!eventFound && isCollection(caps, kEventUsage) && caps.inputReportLength != 0) {
                 // Without its event collection the mouse still takes commands; only the notices stop.
                 eventFound = openEventCollection(link, backend, path, caps);
+                if (!eventFound) noteDenial();
             } else if (!commandFound && isCollection(caps, kCommandUsage) && caps.featureReportLength != 0) {
-                if (!openCommandCollection(link, backend, path, caps)) return false;
+                if (!openCommandCollection(link, backend, path, caps)) {
+                    noteDenial();
+                    return denied ? MouseScan::NotOpenable : MouseScan::Failed;
+                }
                 commandFound = true;
             }
         }
         if (commandFound && eventFound) break;
     }
-    return commandFound;
+    if (commandFound) return MouseScan::Opened;
+    if (!mouseListed) return MouseScan::Absent;
+    return denied ? MouseScan::NotOpenable : MouseScan::Failed;
 }
 
 bool isMouseChange(const platform::DeviceChange& change) {
@@ -105,18 +115,20 @@ bool isMouseChange(const platform::DeviceChange& change) {
     return false;
 }
 
-void OnDeviceChange(const platform::DeviceChange& change, platform::HidBackend& backend, DeviceContext& ctx,
-                    const DiscoveryHooks& hooks) {
-    if (!isMouseChange(change)) return;
-    if (!FindMouse(ctx.link, backend, ctx.sink)) {
+std::optional<MouseScan> OnDeviceChange(const platform::DeviceChange& change, platform::HidBackend& backend,
+                                        DeviceContext& ctx, const DiscoveryHooks& hooks) {
+    if (!isMouseChange(change)) return std::nullopt;
+    const MouseScan scan = ScanForMouse(ctx.link, backend, ctx.sink);
+    if (scan != MouseScan::Opened) {
         mouseLost(ctx, hooks);
-        return;
+        return scan;
     }
     Handshake(ctx.link, ctx.clock, ctx.sink);
-    if (change.kind != platform::DeviceChange::Kind::Arrival || ctx.link.connected != 1) return;
+    if (change.kind != platform::DeviceChange::Kind::Arrival || ctx.link.connected != 1) return scan;
     SyncSensorSettings(ctx);
     const bool pageBuilt = hooks.initialSyncDone && hooks.initialSyncDone();
     if (!pageBuilt && hooks.resumeListener) hooks.resumeListener();
+    return scan;
 }
 
 }  // namespace tarvik

@@ -71,6 +71,7 @@ public:
         if (!handle) return nullptr;
         return std::make_unique<LoggedHandle>(std::move(handle), log_);
     }
+    platform::HidOpenError lastOpenError() const override { return inner_.lastOpenError(); }
 
 private:
     platform::HidBackend& inner_;

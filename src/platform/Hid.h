@@ -15,6 +15,10 @@ class WakeEvent;
 
 enum class HidAccess { None, Read, Write, ReadWrite };
 
+// Why the last open() of a backend failed. Denied: the node is there, but the system refuses
+// this user the rights to it (EACCES, EPERM) - on Linux a missing udev rule, not a missing device.
+enum class HidOpenError { None, Denied, Other };
+
 struct HidIdentity {
     std::uint16_t vendor = 0;
     std::uint16_t product = 0;
@@ -66,6 +70,8 @@ public:
         return std::vector<HidCapabilities>{*caps};
     }
     virtual std::unique_ptr<HidHandle> open(const std::string& path, HidAccess access) = 0;
+    // The reason of the last open() that returned null; backends that cannot tell say Other.
+    virtual HidOpenError lastOpenError() const { return HidOpenError::Other; }
 };
 
 }  // namespace tarvik::platform

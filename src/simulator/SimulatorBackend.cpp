@@ -60,6 +60,7 @@ struct SimulatorBackend::Shared {
     std::shared_ptr<Plug> plug = std::make_shared<Plug>();
     int transfersLeft = 0;  // unplug when it reaches 0 after counting down; 0 = off
     std::atomic<int> openHandles{0};
+    platform::HidOpenError lastOpenError = platform::HidOpenError::None;
 
     const SimInterface* find(const std::string& path) const {
         auto it = std::ranges::find(interfaces, path, &SimInterface::path);
@@ -262,8 +263,15 @@ std::optional<std::vector<platform::HidCapabilities>> SimulatorBackend::collecti
 std::unique_ptr<platform::HidHandle> SimulatorBackend::open(const std::string& path, HidAccess /*access*/) {
     std::lock_guard lock(shared_->mutex);
     const SimInterface* i = shared_->present(path);
-    if (!i || !i->openable) return nullptr;
+    shared_->lastOpenError = i && i->denied ? platform::HidOpenError::Denied : platform::HidOpenError::Other;
+    if (!i || !i->openable || i->denied) return nullptr;
+    shared_->lastOpenError = platform::HidOpenError::None;
     return std::make_unique<SimHandle>(shared_, shared_->plug, i->role);
+}
+
+platform::HidOpenError SimulatorBackend::lastOpenError() const {
+    std::lock_guard lock(shared_->mutex);
+    return shared_->lastOpenError;
 }
 
 }  // namespace tarvik::simulator

@@ -29,6 +29,7 @@ struct SimInterface {
     bool probeable = true;  // its identity can be read
     bool describable = true;  // its capabilities can be read
     bool openable = true;
+    bool denied = false;  // opening it fails as a node without the user's rights does
 };
 
 SimInterface commandCollection();
@@ -78,6 +79,7 @@ public:
     std::optional<platform::HidCapabilities> capabilities(const std::string& path) override;
     std::optional<std::vector<platform::HidCapabilities>> collections(const std::string& path) override;
     std::unique_ptr<platform::HidHandle> open(const std::string& path, platform::HidAccess access) override;
+    platform::HidOpenError lastOpenError() const override;
 
     struct Shared;
 

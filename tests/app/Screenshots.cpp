@@ -175,6 +175,29 @@ bool shootAdvancedPage(const std::string& skin, const std::string& language, con
     return ok;
 }
 
+// The window without a usable mouse, in one language: none plugged in, or one whose hidraw
+// nodes this user may not open; the Basic tab says why and what to do.
+bool shootWithoutMouse(bool denied, const std::string& language, const std::filesystem::path& skins,
+                       const std::filesystem::path& factory, const std::filesystem::path& out) {
+    const auto dataDir = freshDataDir("tarvik-shots-nomouse-" + language, factory, "[Skins]\nLan=" + language + "\n");
+    SimulatedShell shell;
+    if (denied) {
+        for (simulator::SimInterface& i : shell.sim.interfaces()) i.denied = true;
+    } else {
+        shell.sim.interfaces().clear();
+    }
+    CPellorDlg& window = shell.build(dataPathsIn(dataDir), skins);
+    window.OnInitDialog();
+    window.show();
+    QTest::mouseMove(&window, centre(layout::kAdvancedTab));  // the frame's controls answer the pointer
+    const std::string name = std::string(denied ? "no-permission-" : "no-mouse-") +
+                             (language == "CHS" ? "chs" : "en") + ".png";
+    const bool ok = save(window, out / name);
+    shell.teardown();
+    std::filesystem::remove_all(dataDir);
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -191,5 +214,8 @@ int main(int argc, char** argv) {
         for (const char* language : {"EN", "CHS"}) ok = shootBasicPage(skin, language, skins, factory, out) && ok;
         for (const char* language : {"EN", "CHT"}) ok = shootAdvancedPage(skin, language, skins, factory, out) && ok;
     }
+    for (const bool denied : {false, true})
+        for (const char* language : {"EN", "CHS"})
+            ok = shootWithoutMouse(denied, language, skins, factory, out) && ok;
     return ok ? 0 : 1;
 }

@@ -122,7 +122,7 @@ TEST(AppOptions, ParsesTheOptionsTarvikctlTakes) {
     }
 }
 
-TEST(InstanceLock, ASecondHolderIsRefusedUntilTheFirstEnds) {
+TEST(InstanceLock, ASecondHolderIsRefusedAndCallsTheFirstUntilItEnds) {
     const auto dir = std::filesystem::temp_directory_path() / ("tarvik-lock-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     ::setenv("XDG_RUNTIME_DIR", dir.c_str(), 1);
@@ -130,7 +130,14 @@ TEST(InstanceLock, ASecondHolderIsRefusedUntilTheFirstEnds) {
         platform::InstanceLock first, second;
         EXPECT_TRUE(first.acquire("TarvikMutex"));
         EXPECT_FALSE(second.acquire("TarvikMutex"));
+        // The refused start calls the holder, which takes the call once.
+        EXPECT_FALSE(first.takeCalls());
+        EXPECT_TRUE(second.callOwner("TarvikMutex"));
+        EXPECT_TRUE(first.takeCalls());
+        EXPECT_FALSE(first.takeCalls());
     }
+    platform::InstanceLock caller;
+    EXPECT_FALSE(caller.callOwner("TarvikMutex"));  // nobody holds the lock: nobody listens
     platform::InstanceLock later;
     EXPECT_TRUE(later.acquire("TarvikMutex"));
     std::filesystem::remove_all(dir);

@@ -71,6 +71,7 @@ public:
         isConnected = mousePresent;
     }
     bool connected() const override { return isConnected; }
+    MouseScan lastScan() const override { return isConnected ? MouseScan::Opened : absence; }
     void createListener() override { log_.push_back("createListener"); }
     void resumeListener() override {
         log_.push_back("resume");
@@ -98,6 +99,7 @@ public:
     StepLog& log_;
     platform::UserSink* sink = nullptr;
     bool mousePresent = true;
+    MouseScan absence = MouseScan::Absent;  // what the search finds while the mouse is not present
     bool isConnected = false;
     int resumes = 0, applies = 0;
 };
@@ -111,7 +113,11 @@ public:
         records.current.dpiLevel = {1, 3, 5, 7};
         records.commit();
     }
-    void loadLanguage() override { log_.push_back("language"); }
+    // The catalogue is English until the language of "str.ini" (`lan`) is read.
+    void loadLanguage() override {
+        log_.push_back("language");
+        catalogue = TextCatalogue(lan);
+    }
     SkinChoice loadInterfaceSettings() override {
         log_.push_back("interface");
         return choice;
@@ -121,17 +127,18 @@ public:
     std::string text(int row) const override { return std::string(catalogue.text(row)); }
     LanguageFonts fonts() const override {
         log_.push_back("fonts");
-        return languageFonts(LanguageId::EN);
+        return languageFonts(catalogue.language());
     }
     std::filesystem::path skinsRoot() const override { return root_; }
     std::filesystem::path skinFolder(const std::string& name) const override {
         log_.push_back("skinFolder");
         return root_ / (name.empty() ? "Carbon" : name);
     }
-    LanguageId language() const override { return LanguageId::EN; }
+    LanguageId language() const override { return catalogue.language(); }
 
     StepLog& log_;
     std::filesystem::path root_;
+    LanguageId lan = LanguageId::EN;
     TextCatalogue catalogue{LanguageId::EN};
     SkinChoice choice{"Carbon", {0, 255, 0}};
     std::vector<SkinChoice> saved;

@@ -39,36 +39,100 @@ TEST_F(ShellWindow, StartsUpInItsFixedOrder) {
     EXPECT_EQ(messages.shown[0].first, "RegisterDeviceNotification failed!!!");
 }
 
-TEST_F(ShellWindow, ASecondCopyStopsBeforeDoingAnything) {
+TEST_F(ShellWindow, ASecondCopyCallsTheFirstAndStopsBeforeDoingAnything) {
     instance.first = false;
     window = makeWindow();
     EXPECT_EQ(window->OnInitDialog(), CPellorDlg::InitResult::AlreadyRunning);
     EXPECT_EQ(log, StepLog{"instance"});
     EXPECT_FALSE(tray.shown);
+    EXPECT_EQ(instance.calledOwner, "TarvikMutex");  // the running copy is asked to show its window
 }
 
-TEST_F(ShellWindow, WithoutTheMouseNoPageIsBuiltUntilItArrives) {
-    session.mousePresent = false;
-    start();
-    EXPECT_EQ(tray.balloons, (std::vector<platform::FakeTray::Balloon>{
-                                 {"Warning", "The system did not detect the gaming mouse!", 100}}));
-    EXPECT_EQ(window->pageState(), PageState::None);
-    EXPECT_EQ(session.resumes, 0);
-    click(600, 630);  // OK does nothing without the mouse
-    EXPECT_EQ(session.applies, 0);
-    EXPECT_TRUE(window->isVisible());
+// Without a usable mouse the frame works and the Basic tab says why; hotplug brings the page.
+TEST_F(ShellWindow, WithoutAUsableMouseTheBasicTabSaysWhyUntilItArrives) {
+    const struct {
+        MouseScan found;
+        DialogText note;
+    } cases[] = {
+        {MouseScan::Absent, DialogText::NoMouseNote},
+        {MouseScan::Failed, DialogText::NoMouseNote},
+        {MouseScan::NotOpenable, DialogText::MouseNotOpenableNote},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.found));
+        log.clear();
+        session.resumes = 0;
+        session.mousePresent = false;
+        session.absence = c.found;
+        debugLog.clear();
+        start();
+        EXPECT_EQ(tray.balloons.back(),
+                  (platform::FakeTray::Balloon{"Warning", "The system did not detect the gaming mouse!", 100}));
+        EXPECT_EQ(window->pageState(), PageState::Basic);
+        EXPECT_EQ(window->basicNote(), c.note);
+        EXPECT_EQ(std::count(log.begin(), log.end(), "sync"), 0);
+        EXPECT_EQ(session.resumes, 0);
+        // The frame's own controls are drawn: the OK/Apply/Cancel buttons and the page art.
+        EXPECT_EQ(pixel(570, 641), QColor(kNormalColour).rgb());
+        EXPECT_NE(std::find_if(debugLog.begin(), debugLog.end(),
+                               [&](const std::string& line) {
+                                   return line.starts_with("page note: ") &&
+                                          line.find(dialogText(c.note, LanguageId::EN).substr(0, 20)) !=
+                                              std::string::npos;
+                               }),
+                  debugLog.end());
+        click(600, 630);  // OK does nothing without the mouse
+        EXPECT_EQ(session.applies, 0);
+        EXPECT_TRUE(window->isVisible());
+        click(80, 70);  // the Advanced page works without the mouse
+        EXPECT_EQ(window->pageState(), PageState::Advanced);
+        EXPECT_EQ(window->basicNote(), std::nullopt);
+        click(30, 70);
+        EXPECT_EQ(window->basicNote(), c.note);
 
-    window->hide();
-    tray.click();  // still absent: the warning again, the window stays hidden
-    EXPECT_EQ(tray.balloons.back().title, "Warning");
-    EXPECT_FALSE(window->isVisible());
+        window->hide();
+        tray.click();  // still absent: the warning again, the window stays hidden
+        EXPECT_EQ(tray.balloons.back().title, "Warning");
+        EXPECT_FALSE(window->isVisible());
 
-    session.arrive();
-    session.arrive();
-    EXPECT_EQ(session.resumes, 1);
-    tray.click();  // now the Basic page is built and shown
-    EXPECT_EQ(window->pageState(), PageState::Basic);
-    EXPECT_TRUE(window->isVisible());
+        session.arrive();
+        session.arrive();
+        EXPECT_EQ(session.resumes, 1);
+        window->OnMouseChange(DeviceSession::Change::Found);  // the hotplug notice builds the page
+        EXPECT_EQ(window->basicNote(), std::nullopt);
+        EXPECT_EQ(std::count(log.begin(), log.end(), "sync"), 1);
+        tray.click();
+        EXPECT_EQ(window->pageState(), PageState::Basic);
+        EXPECT_TRUE(window->isVisible());
+
+        window->OnMouseChange(DeviceSession::Change::Lost);  // gone again: hidden, and the note when back
+        EXPECT_FALSE(window->isVisible());
+        session.isConnected = false;
+        window->OnSecondStart();
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(window->basicNote(), c.note);
+        window->teardown();
+    }
+}
+
+// The handshake's notice comes before "str.ini" is read; its balloon waits for the language.
+TEST_F(ShellWindow, StartUpBalloonSpeaksTheInterfaceLanguage) {
+    const struct {
+        LanguageId language;
+        const char* text;
+    } cases[] = {
+        {LanguageId::EN, "The system detect the gaming mouse."},
+        {LanguageId::CHS, "系统检测到游戏鼠标。"},
+        {LanguageId::CHT, "系統檢測到遊戲滑鼠。"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.language));
+        data.lan = c.language;
+        tray.balloons.clear();
+        start();
+        EXPECT_EQ(tray.balloons, (std::vector<platform::FakeTray::Balloon>{{"Info", c.text, 100}}));
+        window->teardown();
+    }
 }
 
 TEST_F(ShellWindow, RegionsRunTheirActions) {

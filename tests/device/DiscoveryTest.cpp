@@ -43,7 +43,7 @@ TEST(FindMouse, ScanOutcomesByListing) {
     struct Case {
         const char* name;
         std::vector<SimInterface> listing;
-        bool found;
+        MouseScan scan;
         bool eventOpened;
     };
     const auto event = simulator::eventCollection();
@@ -51,29 +51,39 @@ TEST(FindMouse, ScanOutcomesByListing) {
     const auto foreign = simulator::foreignDevice(1);
     auto unopenableCommand = command;
     unopenableCommand.openable = false;
+    auto deniedCommand = command;
+    deniedCommand.denied = true;
+    auto deniedEvent = event;
+    deniedEvent.denied = true;
     const Case cases[] = {
-        {"no device of the mouse", {foreign, simulator::foreignDevice(2)}, false, false},
-        {"mouse without command collection", {foreign, event}, false, true},
-        {"event before command", {event, command}, true, true},
-        {"event after command still opened", {command, foreign, event}, true, true},
-        {"unprobeable unrelated interface skipped", {unprobeable(), event, command}, true, true},
-        {"command collection cannot be opened", {event, unopenableCommand}, false, true},
-        {"event collection fourth on a keyboard's node",
-         {simulator::keyboardWithEventCollection(), command}, true, true},
+        {"no device of the mouse", {foreign, simulator::foreignDevice(2)}, MouseScan::Absent, false},
+        {"nothing listed", {}, MouseScan::Absent, false},
+        {"mouse without command collection", {foreign, event}, MouseScan::Failed, true},
+        {"event before command", {event, command}, MouseScan::Opened, true},
+        {"event after command still opened", {command, foreign, event}, MouseScan::Opened, true},
+        {"unprobeable unrelated interface skipped", {unprobeable(), event, command}, MouseScan::Opened, true},
+        {"command collection cannot be opened", {event, unopenableCommand}, MouseScan::Failed, true},
+        {"no rights to either collection", {deniedEvent, deniedCommand}, MouseScan::NotOpenable, false},
+        {"no rights to the command collection", {event, deniedCommand}, MouseScan::NotOpenable, true},
+        {"no rights to the event collection, no command one", {foreign, deniedEvent}, MouseScan::NotOpenable, false},
+        {"no rights to the event collection only", {deniedEvent, command}, MouseScan::Opened, false},
+        {"event collection fourth on a keyboard's node", {simulator::keyboardWithEventCollection(), command},
+         MouseScan::Opened, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         DiscoveryRig rig;
         rig.backend.interfaces() = c.listing;
-        EXPECT_EQ(FindMouse(rig.link, rig.backend, rig.sink), c.found);
-        EXPECT_EQ(rig.link.connected.load(), c.found ? 1 : 0);
-        EXPECT_EQ(rig.link.featureHandle != nullptr, c.found);
+        EXPECT_EQ(ScanForMouse(rig.link, rig.backend, rig.sink), c.scan);
+        const bool found = c.scan == MouseScan::Opened;
+        EXPECT_EQ(rig.link.connected.load(), found ? 1 : 0);
+        EXPECT_EQ(rig.link.featureHandle != nullptr, found);
         std::uint16_t eventLength = 0;
         EXPECT_EQ(rig.link.eventReader(&eventLength) != nullptr, c.eventOpened);
         EXPECT_EQ(rig.link.deviceEvent.isSet(), c.eventOpened);
         EXPECT_EQ(eventLength, c.eventOpened ? simulator::kSimEventLength : 0);
         // Only the mouse's collections stay open: probes leave nothing behind.
-        EXPECT_EQ(rig.backend.openHandles(), (c.found ? 1 : 0) + (c.eventOpened ? 2 : 0));
+        EXPECT_EQ(rig.backend.openHandles(), (found ? 1 : 0) + (c.eventOpened ? 2 : 0));
         EXPECT_TRUE(rig.sink.messages.empty());
     }
 }

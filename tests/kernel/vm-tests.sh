@@ -6,7 +6,7 @@ layout=$(cat /etc/tarvik-layout)
 pass=0 fail=0
 ok() { echo "KTEST ok [$layout] $1"; pass=$((pass + 1)); }
 bad() { echo "KTEST FAIL [$layout] $1: $2"; fail=$((fail + 1)); }
-info() { echo "KTEST info [$layout] $*"; }
+info() { echo "KTEST info [$layout] $*" > /dev/console; }  # also from inside a check
 # check NAME COMMAND...: passes when the command succeeds; shows its output when it fails.
 check() {
   local name=$1; shift

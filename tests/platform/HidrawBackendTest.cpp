@@ -104,22 +104,25 @@ TEST_F(HidrawTree, IgnoresPathsThatAreNotHidrawNodes) {
 }
 
 TEST_F(HidrawTree, OpensOnlyWhatCanBeFramed) {
+    using Error = HidOpenError;
     const struct {
         unsigned node;
         HidAccess access;
         bool opens;
+        Error error;  // lastOpenError() afterwards
     } cases[] = {
-        {3, HidAccess::None, true},
-        {3, HidAccess::ReadWrite, true},
-        {2, HidAccess::Read, true},
-        {11, HidAccess::None, false},  // no device node
-        {1, HidAccess::None, true},    // existence is all that None proves
-        {1, HidAccess::Read, false},   // garbage descriptor: report framing unknown
-        {4, HidAccess::Write, false},  // no descriptor at all
+        {3, HidAccess::None, true, Error::None},
+        {3, HidAccess::ReadWrite, true, Error::None},
+        {2, HidAccess::Read, true, Error::None},
+        {11, HidAccess::None, false, Error::Other},  // no device node
+        {1, HidAccess::None, true, Error::None},     // existence is all that None proves
+        {1, HidAccess::Read, false, Error::Other},   // garbage descriptor: report framing unknown
+        {4, HidAccess::Write, false, Error::Other},  // no descriptor at all
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("hidraw" + std::to_string(c.node) + " access " + std::to_string(static_cast<int>(c.access)));
         EXPECT_EQ(backend.open(tree.devNode(c.node), c.access) != nullptr, c.opens);
+        EXPECT_EQ(backend.lastOpenError(), c.error);
     }
 }
 

@@ -196,6 +196,7 @@ std::optional<std::vector<HidCapabilities>> HidrawBackend::collections(const std
 std::unique_ptr<HidHandle> HidrawBackend::open(const std::string& path, HidAccess access) {
     // Whether reports carry an id decides how reads are framed; without a readable
     // descriptor the framing would be a guess, so such a node is not opened for reports.
+    lastOpenError_ = HidOpenError::Other;
     bool numbered = false;
     if (access != HidAccess::None) {
         const auto parsed = descriptor(path);
@@ -203,7 +204,11 @@ std::unique_ptr<HidHandle> HidrawBackend::open(const std::string& path, HidAcces
         numbered = parsed->numberedReports;
     }
     UniqueFd fd(retryOnInterrupt([&] { return ::open(path.c_str(), openFlags(access) | O_CLOEXEC); }));
-    if (!fd) return nullptr;
+    if (!fd) {
+        if (errno == EACCES || errno == EPERM) lastOpenError_ = HidOpenError::Denied;
+        return nullptr;
+    }
+    lastOpenError_ = HidOpenError::None;
     return std::make_unique<HidrawHandle>(std::move(fd), numbered);
 }
 

@@ -46,6 +46,8 @@ public:
     std::optional<std::vector<HidCapabilities>> collections(const std::string& path) override;
     // None opens the node without read or write rights (O_PATH): it proves the node exists.
     std::unique_ptr<HidHandle> open(const std::string& path, HidAccess access) override;
+    // From the errno of the node's open(2): EACCES and EPERM are Denied.
+    HidOpenError lastOpenError() const override { return lastOpenError_; }
 
 private:
     // sysfs folder of the HID device behind a node path, e.g. <sysfs>/class/hidraw/hidraw3/device.
@@ -54,6 +56,7 @@ private:
 
     std::filesystem::path sysfsRoot_;
     std::filesystem::path devRoot_;
+    HidOpenError lastOpenError_ = HidOpenError::None;
 };
 
 }  // namespace tarvik::platform

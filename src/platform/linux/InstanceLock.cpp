@@ -5,11 +5,33 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
+
+#include <cstring>
+#include <optional>
 
 namespace tarvik::platform {
 
+namespace {
+
+std::optional<sockaddr_un> callAddress(const std::string& name) {
+    const std::string path = InstanceLock::lockPath(name) + ".show";
+    sockaddr_un addr{};
+    addr.sun_family = AF_UNIX;
+    if (path.size() >= sizeof addr.sun_path) return std::nullopt;
+    std::memcpy(addr.sun_path, path.c_str(), path.size() + 1);
+    return addr;
+}
+
+}  // namespace
+
 InstanceLock::~InstanceLock() {
+    if (callFd_ >= 0) {
+        ::close(callFd_);
+        ::unlink(callPath_.c_str());  // before the lock goes, so no later holder's socket is removed
+    }
     if (fd_ >= 0) ::close(fd_);
 }
 
@@ -32,7 +54,42 @@ bool InstanceLock::acquire(const std::string& name) {
         return false;
     }
     fd_ = fd;
+    listenForCalls(name);
     return true;
+}
+
+// Only the lock's holder gets here, so a socket file left by a copy that crashed is ours to replace.
+void InstanceLock::listenForCalls(const std::string& name) {
+    const auto addr = callAddress(name);
+    if (!addr) return;
+    const int sock = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (sock < 0) return;
+    ::unlink(addr->sun_path);
+    if (::bind(sock, reinterpret_cast<const sockaddr*>(&*addr), sizeof *addr) != 0) {
+        ::close(sock);
+        return;
+    }
+    callFd_ = sock;
+    callPath_ = addr->sun_path;
+}
+
+bool InstanceLock::callOwner(const std::string& name) {
+    const auto addr = callAddress(name);
+    if (!addr) return false;
+    const int sock = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (sock < 0) return false;
+    const char call = 's';
+    const bool sent = ::sendto(sock, &call, 1, MSG_NOSIGNAL | MSG_DONTWAIT, reinterpret_cast<const sockaddr*>(&*addr),
+                               sizeof *addr) == 1;
+    ::close(sock);
+    return sent;
+}
+
+bool InstanceLock::takeCalls() {
+    bool called = false;
+    char buffer[16];
+    while (callFd_ >= 0 && ::recv(callFd_, buffer, sizeof buffer, MSG_DONTWAIT) >= 0) called = true;
+    return called;
 }
 
 }  // namespace tarvik::platform
