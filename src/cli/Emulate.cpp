@@ -81,16 +81,6 @@ std::string pressSocketPath(uid_t* owner) {
     return simulator::controlSocketPath();
 }
 
-const char* wireKind(simulator::WireRecord::Kind kind) {
-    switch (kind) {
-    case simulator::WireRecord::Kind::SetFeature: return "SET_FEATURE";
-    case simulator::WireRecord::Kind::GetFeature: return "GET_FEATURE";
-    case simulator::WireRecord::Kind::Output: return "OUTPUT";
-    case simulator::WireRecord::Kind::Input: return "INPUT";
-    }
-    return "?";
-}
-
 platform::UniqueFd signalsFd() {
     sigset_t signals;
     sigemptyset(&signals);
@@ -119,7 +109,7 @@ int emulate(const CliOptions& options, std::ostream& out, std::ostream& err) {
     simulator::SimulatedMouse mouse;
     mouse.state().sensorSettings[0] = static_cast<std::uint8_t>(words->sensor);
     simulator::UhidMouse uhid(mouse, words->layout, [&](const simulator::WireRecord& r) {
-        if (wireLog && !r.bytes.empty()) wireLog->report(wireKind(r.kind), r.bytes);
+        if (wireLog && !r.bytes.empty()) wireLog->report(simulator::wireKindName(r.kind), r.bytes);
     });
     std::string error;
     if (!uhid.plug(&error)) {

@@ -54,6 +54,16 @@ MouseState defaultMouseState() {
     return s;
 }
 
+const char* wireKindName(WireRecord::Kind kind) {
+    switch (kind) {
+    case WireRecord::Kind::SetFeature: return "SET_FEATURE";
+    case WireRecord::Kind::GetFeature: return "GET_FEATURE";
+    case WireRecord::Kind::Output: return "OUTPUT";
+    case WireRecord::Kind::Input: return "INPUT";
+    }
+    return "?";
+}
+
 std::vector<std::uint8_t> stateBytes(const MouseState& s) {
     std::vector<std::uint8_t> out;
     auto add = [&](std::span<const std::uint8_t> field) { out.insert(out.end(), field.begin(), field.end()); };

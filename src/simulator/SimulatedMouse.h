@@ -27,6 +27,9 @@ struct WireRecord {
     std::vector<std::uint8_t> bytes;  // the whole report, report id first
 };
 
+// The record's kind as the wire log names it: "SET_FEATURE", "GET_FEATURE", "OUTPUT", "INPUT".
+const char* wireKindName(WireRecord::Kind kind);
+
 // Ways a broken or hostile mouse misbehaves; all off by default.
 struct HostileModes {
     // When 0-255: 0x90 / 0x93 answers claim this many data bytes and send the chunks that

@@ -29,16 +29,6 @@ public:
     void notice(int, int) override {}
 };
 
-const char* kindName(simulator::WireRecord::Kind kind) {
-    switch (kind) {
-    case simulator::WireRecord::Kind::SetFeature: return "SET_FEATURE";
-    case simulator::WireRecord::Kind::GetFeature: return "GET_FEATURE";
-    case simulator::WireRecord::Kind::Output: return "OUTPUT";
-    case simulator::WireRecord::Kind::Input: return "INPUT";
-    }
-    return "?";
-}
-
 // The device calls of `tarvikctl apply`: discovery, handshake, sensor sync, ApplySettings.
 bool applyOnce(platform::HidBackend& backend, platform::Clock& clock, const ConfigRecord& record) {
     QuietSink sink;
@@ -64,7 +54,7 @@ int reference(const std::string& config, int sensor) {
     if (!applyOnce(backend, clock, record)) return 1;
     WireLog log(std::cout);
     for (const auto& r : backend.mouse().wire())
-        if (!r.bytes.empty()) log.report(kindName(r.kind), r.bytes);
+        if (!r.bytes.empty()) log.report(simulator::wireKindName(r.kind), r.bytes);
     log.report("STATE", simulator::stateBytes(backend.mouse().state()));
     return 0;
 }
