@@ -156,6 +156,17 @@ int status(Tool& tool) {
     return kExitOk;
 }
 
+// The device sequences report no transfer errors; a mouse unplugged during them shows here
+// as no longer listed (a look at the list only, nothing goes to the mouse).
+bool mouseStillListed(platform::HidBackend& backend) {
+    const auto paths = backend.enumerate();
+    if (!paths) return false;
+    for (const std::string& path : *paths)
+        if (const auto id = backend.identity(path); id && id->vendor == kMouseVendor && id->product == kMouseProduct)
+            return true;
+    return false;
+}
+
 int apply(Tool& tool) {
     tool.loadRecord();
     if (!tool.connect()) return tool.noMouse();
@@ -171,6 +182,11 @@ int apply(Tool& tool) {
         SaveConfig(tool.file, tool.record, tool.sink);
         captionsSaved = !SaveCaptions(tool.paths.strIni, tool.catalogue.captionSection(), captions);
     });
+    if (!mouseStillListed(tool.stack->backend())) {
+        tool.err << "tarvikctl: the mouse went away during the apply, so it may hold only part of "
+                 << tool.paths.configBin.string() << " (saved); plug it in and apply again\n";
+        return kExitFailed;
+    }
     tool.out << "applied " << tool.paths.configBin.string() << " to the mouse (sensor type "
              << int(tool.image.sensorTypeInUse) << ")\n"
              << "  report rate code " << int(tool.record.reportRateCode) << ", DPI codes "
