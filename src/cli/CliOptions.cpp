@@ -9,8 +9,11 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
     std::vector<std::string> positional;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg.empty() || arg[0] != '-') {
+        // A command's own options ("emulate --sensor 2") stay with its words.
+        const bool commandOption = !positional.empty() && (arg == "--sensor" || arg == "--layout");
+        if (arg.empty() || arg[0] != '-' || commandOption) {
             positional.push_back(arg);
+            if (commandOption && i + 1 < args.size()) positional.push_back(args[++i]);
             continue;
         }
         optionArgs.push_back(arg);

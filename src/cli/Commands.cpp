@@ -17,6 +17,7 @@
 
 #include "app/DeviceStack.h"
 #include "cli/ConsoleSink.h"
+#include "cli/Emulate.h"
 #include "cli/RecordReport.h"
 #include "device/Commands.h"
 #include "device/Discovery.h"
@@ -47,6 +48,7 @@ const char* const kUsage =
     "  captions  print the 24 button captions of the interface language from str.ini\n"
     "  press KIND VALUE   make a running `tarvik --simulate` send an event: dpi N, rate CODE,\n"
     "                     matrix N or macro N\n"
+    "  emulate   create the mouse as kernel HID devices through /dev/uhid (root; see emulate --help)\n"
     "options:\n"
     "  --simulate[=SENSOR]  use the built-in simulated mouse (sensor type 0-3, default 0)\n"
     "  --data-dir DIR       keep config.bin, str.ini and record.ini in DIR\n"
@@ -188,6 +190,17 @@ int status(Tool& tool) {
     return kExitOk;
 }
 
+// The device sequences report no transfer errors; a mouse unplugged during them shows here
+// as no longer listed (a look at the list only, nothing goes to the mouse).
+bool mouseStillListed(platform::HidBackend& backend) {
+    const auto paths = backend.enumerate();
+    if (!paths) return false;
+    for (const std::string& path : *paths)
+        if (const auto id = backend.identity(path); id && id->vendor == kMouseVendor && id->product == kMouseProduct)
+            return true;
+    return false;
+}
+
 int apply(Tool& tool) {
     if (!tool.loadRecordToWrite()) return kExitFailed;
     if (!tool.connect()) return tool.noMouse();
@@ -204,8 +217,14 @@ int apply(Tool& tool) {
         configSaved = tool.saveRecord();
         captionsError = SaveCaptions(tool.paths.strIni, tool.catalogue.captionSection(), captions);
     });
+    // A mouse unplugged during the sequence may leave no failed transfer behind (the kernel
+    // drops the node between two commands): it shows as no longer listed.
+    const bool listed = outcome.mouseStopped || mouseStillListed(tool.stack->backend());
     if (outcome.mouseStopped) {
         tool.err << "tarvikctl: " << outcome.describe() << '\n';
+    } else if (!listed) {
+        tool.err << "tarvikctl: the mouse went away during the apply, so it may hold only part of "
+                 << tool.paths.configBin.string() << "; plug it in and apply again\n";
     } else {
         tool.out << "applied " << tool.paths.configBin.string() << " to the mouse (sensor type "
                  << int(tool.image.sensorTypeInUse) << ")\n"
@@ -219,7 +238,7 @@ int apply(Tool& tool) {
     if (saved)
         tool.out << "  saved " << tool.paths.configBin.string() << " and the captions in "
                  << tool.paths.strIni.string() << '\n';
-    return saved && !outcome.mouseStopped ? kExitOk : kExitFailed;
+    return saved && listed && !outcome.mouseStopped ? kExitOk : kExitFailed;
 }
 
 // Blocks SIGINT and SIGTERM (in every thread started later) and returns a descriptor that
@@ -388,7 +407,9 @@ struct CommandRow {
     std::size_t maxWords = 0;  // words the command takes after its name
 };
 
-constexpr std::array<CommandRow, 8> kCommands{{
+int emulateCommand(Tool& tool) { return emulate(tool.options, tool.out, tool.err); }
+
+const std::array<CommandRow, 9> kCommands{{
     {"status", status, "tarvikctl status: find the mouse, run the handshake and print the connection, the\n"
                        "scrambling, the sensor type and the report lengths. Exit code 3 when no mouse answers,\n"
                        "4 when the mouse is connected but this user may not open it.\n"},
@@ -407,6 +428,7 @@ constexpr std::array<CommandRow, 8> kCommands{{
     {"press", press, "tarvikctl press KIND VALUE: make a running `tarvik --simulate` (or `tarvikctl --simulate\n"
                      "listen`) send an event report: dpi 1-4, rate 1|2|4|8, matrix 1|2, macro 1-12.\n",
      2},
+    {"emulate", emulateCommand, kEmulateHelp, 4},
 }};
 
 }  // namespace

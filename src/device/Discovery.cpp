@@ -80,22 +80,26 @@ MouseScan ScanForMouse(DeviceLink& link, platform::HidBackend& backend, platform
         traceIdentity(sink, *id);
         if (id->vendor != kMouseVendor || id->product != kMouseProduct) continue;
         mouseListed = true;
-        const auto caps = backend.capabilities(path);
-        if (!caps) {
+        // One node carries every top-level collection of its interface: a composite mouse
+        // may put the event collection beside its keyboard's.
+        const auto collections = backend.collections(path);
+        if (!collections) {
             sink.message("HidP_GetCaps failed.", "");
             return MouseScan::Failed;
         }
-        traceCapabilities(sink, *caps);
-        if (!eventFound && isCollection(*caps, kEventUsage) && caps->inputReportLength != 0) {
-            // Without its event collection the mouse still takes commands; only the notices stop.
-            eventFound = openEventCollection(link, backend, path, *caps);
-            if (!eventFound) noteDenial();
-        } else if (!commandFound && isCollection(*caps, kCommandUsage) && caps->featureReportLength != 0) {
-            if (!openCommandCollection(link, backend, path, *caps)) {
-                noteDenial();
-                return denied ? MouseScan::NotOpenable : MouseScan::Failed;
+        for (const HidCapabilities& caps : *collections) {
+            traceCapabilities(sink, caps);
+            if (!eventFound && isCollection(caps, kEventUsage) && caps.inputReportLength != 0) {
+                // Without its event collection the mouse still takes commands; only the notices stop.
+                eventFound = openEventCollection(link, backend, path, caps);
+                if (!eventFound) noteDenial();
+            } else if (!commandFound && isCollection(caps, kCommandUsage) && caps.featureReportLength != 0) {
+                if (!openCommandCollection(link, backend, path, caps)) {
+                    noteDenial();
+                    return denied ? MouseScan::NotOpenable : MouseScan::Failed;
+                }
+                commandFound = true;
             }
-            commandFound = true;
         }
         if (commandFound && eventFound) break;
     }

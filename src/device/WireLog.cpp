@@ -63,6 +63,9 @@ public:
     std::optional<platform::HidCapabilities> capabilities(const std::string& p) override {
         return inner_.capabilities(p);
     }
+    std::optional<std::vector<platform::HidCapabilities>> collections(const std::string& p) override {
+        return inner_.collections(p);
+    }
     std::unique_ptr<platform::HidHandle> open(const std::string& p, platform::HidAccess a) override {
         auto handle = inner_.open(p, a);
         if (!handle) return nullptr;

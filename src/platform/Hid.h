@@ -62,6 +62,13 @@ public:
     virtual std::optional<std::vector<std::string>> enumerate() = 0;
     virtual std::optional<HidIdentity> identity(const std::string& path) = 0;
     virtual std::optional<HidCapabilities> capabilities(const std::string& path) = 0;
+    // Every top-level collection of the interface (a node may carry several); by default the
+    // one that capabilities() describes.
+    virtual std::optional<std::vector<HidCapabilities>> collections(const std::string& path) {
+        auto caps = capabilities(path);
+        if (!caps) return std::nullopt;
+        return std::vector<HidCapabilities>{*caps};
+    }
     virtual std::unique_ptr<HidHandle> open(const std::string& path, HidAccess access) = 0;
     // The reason of the last open() that returned null; backends that cannot tell say Other.
     virtual HidOpenError lastOpenError() const { return HidOpenError::Other; }

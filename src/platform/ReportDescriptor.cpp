@@ -71,8 +71,13 @@ private:
     bool sawCollection_ = false;
     bool numbered_ = false;
     HidCapabilities caps_;
-    // Bits declared so far for each report type and report id.
-    std::array<std::array<std::uint64_t, 256>, kReportTypes> bits_{};
+    using ReportBits = std::array<std::array<std::uint64_t, 256>, kReportTypes>;
+    // Bits declared so far for each report type and report id, over the whole descriptor and
+    // within each top-level collection.
+    ReportBits bits_{};
+    std::vector<HidCapabilities> collections_;
+    std::vector<ReportBits> collectionBits_;
+    bool attributing_ = false;  // the open top-level collection has a slot in collectionBits_
 };
 
 bool Parser::item(const Item& it) {
@@ -135,18 +140,27 @@ bool Parser::addReport(ReportType type) {
     if (count != 0 && size > kMaxReportBits / count) return false;
     std::uint64_t& total = bits_[type][global_.reportId];
     total += size * count;
+    // The whole-descriptor total bounds every per-collection one.
+    if (depth_ > 0 && attributing_) collectionBits_.back()[type][global_.reportId] += size * count;
     return total <= kMaxReportBits;
 }
 
 void Parser::openCollection() {
-    if (depth_++ != 0 || sawCollection_) return;
+    if (depth_++ != 0) return;
+    HidCapabilities usage;
+    if (firstUsage_) {
+        // A four-byte usage carries its own page in the high half; a shorter one takes the
+        // current usage page.
+        const bool extended = firstUsage_->size == 4;
+        usage.usagePage = static_cast<std::uint16_t>(extended ? firstUsage_->data >> 16 : global_.usagePage);
+        usage.usage = static_cast<std::uint16_t>(firstUsage_->data & 0xFFFF);
+    }
+    if (!sawCollection_) caps_ = usage;
     sawCollection_ = true;
-    if (!firstUsage_) return;
-    // A four-byte usage carries its own page in the high half; a shorter one takes the
-    // current usage page.
-    const bool extended = firstUsage_->size == 4;
-    caps_.usagePage = static_cast<std::uint16_t>(extended ? firstUsage_->data >> 16 : global_.usagePage);
-    caps_.usage = static_cast<std::uint16_t>(firstUsage_->data & 0xFFFF);
+    attributing_ = collections_.size() < kMaxCollections;
+    if (!attributing_) return;
+    collections_.push_back(usage);
+    collectionBits_.emplace_back();
 }
 
 std::uint16_t reportLength(const std::array<std::uint64_t, 256>& bitsPerId) {
@@ -163,6 +177,13 @@ std::optional<ParsedDescriptor> Parser::result() const {
     out.capabilities.outputReportLength = reportLength(bits_[kOutputType]);
     out.capabilities.featureReportLength = reportLength(bits_[kFeatureType]);
     out.numberedReports = numbered_;
+    out.collections = collections_;
+    for (std::size_t i = 0; i < collections_.size(); ++i) {
+        HidCapabilities& c = out.collections[i];
+        c.inputReportLength = reportLength(collectionBits_[i][kInputType]);
+        c.outputReportLength = reportLength(collectionBits_[i][kOutputType]);
+        c.featureReportLength = reportLength(collectionBits_[i][kFeatureType]);
+    }
     return out;
 }
 

@@ -130,7 +130,7 @@ bool sendPress(std::string_view kind, int value, std::string* error) {
     if (path.empty()) return false;
     Fd fd(connectTo(path));
     if (fd.get() < 0)
-        return fail("no simulated tarvik is listening on " + path + " (start it with: tarvik --simulate)");
+        return fail("no simulated tarvik is listening on " + path + " (start tarvik --simulate or tarvikctl emulate)");
     setTimeouts(fd.get());
     std::string answer;
     if (!writeAll(fd.get(), request + "\n") || !readLine(fd.get(), answer))

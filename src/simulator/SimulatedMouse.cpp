@@ -62,6 +62,30 @@ MouseState defaultMouseState() {
     return s;
 }
 
+const char* wireKindName(WireRecord::Kind kind) {
+    switch (kind) {
+    case WireRecord::Kind::SetFeature: return "SET_FEATURE";
+    case WireRecord::Kind::GetFeature: return "GET_FEATURE";
+    case WireRecord::Kind::Output: return "OUTPUT";
+    case WireRecord::Kind::Input: return "INPUT";
+    }
+    return "?";
+}
+
+std::vector<std::uint8_t> stateBytes(const MouseState& s) {
+    std::vector<std::uint8_t> out;
+    auto add = [&](std::span<const std::uint8_t> field) { out.insert(out.end(), field.begin(), field.end()); };
+    add(s.sensorSettings);
+    add(std::span(&s.reportRate, 1));
+    add(s.lightEffect);
+    for (const auto& set : s.lightOptionSets) add(set);
+    for (const auto& block : s.colourBlocks) add(block);
+    add(s.dpiCodes);
+    add(s.keyMatrices);
+    add(s.macroSlots);
+    return out;
+}
+
 SimulatedMouse::SimulatedMouse() = default;
 
 void SimulatedMouse::setFeature(std::span<const std::uint8_t> report) {

@@ -30,6 +30,9 @@ struct WireRecord {
     std::vector<std::uint8_t> bytes;  // the whole report, report id first
 };
 
+// The record's kind as the wire log names it: "SET_FEATURE", "GET_FEATURE", "OUTPUT", "INPUT".
+const char* wireKindName(WireRecord::Kind kind);
+
 // Ways a broken or hostile mouse misbehaves; all off by default.
 struct HostileModes {
     // When 0-255: 0x90 / 0x93 answers claim this many data bytes and send the chunks that
@@ -57,6 +60,8 @@ inline constexpr std::array<std::uint8_t, 4> kDefaultSensorSettings{0x00, 0x01, 
 inline constexpr std::array<std::uint8_t, 3> kDefaultEffect{0x01, 0x05, 0x00};
 inline constexpr std::array<std::array<std::uint8_t, 3>, 2> kDefaultOptionSets{{{0x03, 0x04, 0x05}, {0x06, 0x07, 0x08}}};
 MouseState defaultMouseState();
+// Every setting the mouse holds, field after field in declaration order, to compare two mice.
+std::vector<std::uint8_t> stateBytes(const MouseState& s);
 
 class SimulatedMouse {
 public:
@@ -70,6 +75,7 @@ public:
     void output(std::span<const std::uint8_t> report);
     // The next input report (a data chunk of a read answer); 0 when none is pending.
     std::size_t input(std::span<std::uint8_t> report);
+    bool inputPending() const { return !pendingInput_.empty(); }
     // Forgets the handshake and any transfer under way, as after a power cycle; keeps settings.
     void powerCycle();
 

@@ -169,6 +169,14 @@ SimInterface foreignDevice(int n) {
             {0xFF00, 0xFF00, kSimFeatureLength, kSimChunkLength, kSimChunkLength}};
 }
 
+SimInterface keyboardWithEventCollection() {
+    SimInterface i = eventCollection();
+    i.path = "/sim/hidraw-keyboard";
+    i.caps = {0x0001, 0x0006, 0, 9, 0};
+    i.moreCollections = {{0x000C, 0x0001, 0, 3, 0}, {0x0001, 0x0080, 0, 2, 0}, eventCollection().caps};
+    return i;
+}
+
 SimulatorBackend::SimulatorBackend() : shared_(std::make_shared<Shared>()) {}
 SimulatorBackend::~SimulatorBackend() = default;
 
@@ -240,6 +248,16 @@ std::optional<platform::HidCapabilities> SimulatorBackend::capabilities(const st
     const SimInterface* i = shared_->present(path);
     if (!i || !i->probeable || !i->describable) return std::nullopt;
     return i->caps;
+}
+
+std::optional<std::vector<platform::HidCapabilities>> SimulatorBackend::collections(const std::string& path) {
+    const auto first = capabilities(path);
+    if (!first) return std::nullopt;
+    std::lock_guard lock(shared_->mutex);
+    std::vector<platform::HidCapabilities> all{*first};
+    const SimInterface* i = shared_->find(path);
+    all.insert(all.end(), i->moreCollections.begin(), i->moreCollections.end());
+    return all;
 }
 
 std::unique_ptr<platform::HidHandle> SimulatorBackend::open(const std::string& path, HidAccess /*access*/) {

@@ -24,6 +24,8 @@ struct SimInterface {
     Role role = Role::Foreign;
     platform::HidIdentity identity;
     platform::HidCapabilities caps;
+    // Further top-level collections on the same node, after the one `caps` describes.
+    std::vector<platform::HidCapabilities> moreCollections{};
     bool probeable = true;  // its identity can be read
     bool describable = true;  // its capabilities can be read
     bool openable = true;
@@ -34,6 +36,9 @@ SimInterface commandCollection();
 SimInterface eventCollection();
 // An unrelated device (another vendor), numbered to keep paths distinct.
 SimInterface foreignDevice(int n);
+// The mouse's keyboard interface with the event collection on the same node, behind the
+// keyboard, consumer-control and system-control collections.
+SimInterface keyboardWithEventCollection();
 
 constexpr std::uint16_t kSimFeatureLength = 9;
 constexpr std::uint16_t kSimChunkLength = 33;
@@ -72,6 +77,7 @@ public:
     std::optional<std::vector<std::string>> enumerate() override;
     std::optional<platform::HidIdentity> identity(const std::string& path) override;
     std::optional<platform::HidCapabilities> capabilities(const std::string& path) override;
+    std::optional<std::vector<platform::HidCapabilities>> collections(const std::string& path) override;
     std::unique_ptr<platform::HidHandle> open(const std::string& path, platform::HidAccess access) override;
     platform::HidOpenError lastOpenError() const override;
 

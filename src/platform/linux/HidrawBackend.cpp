@@ -187,6 +187,12 @@ std::optional<HidCapabilities> HidrawBackend::capabilities(const std::string& pa
     return parsed->capabilities;
 }
 
+std::optional<std::vector<HidCapabilities>> HidrawBackend::collections(const std::string& path) {
+    auto parsed = descriptor(path);
+    if (!parsed) return std::nullopt;
+    return std::move(parsed->collections);
+}
+
 std::unique_ptr<HidHandle> HidrawBackend::open(const std::string& path, HidAccess access) {
     // Whether reports carry an id decides how reads are framed; without a readable
     // descriptor the framing would be a guess, so such a node is not opened for reports.

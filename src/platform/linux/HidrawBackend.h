@@ -43,6 +43,7 @@ public:
     std::optional<std::vector<std::string>> enumerate() override;
     std::optional<HidIdentity> identity(const std::string& path) override;
     std::optional<HidCapabilities> capabilities(const std::string& path) override;
+    std::optional<std::vector<HidCapabilities>> collections(const std::string& path) override;
     // None opens the node without read or write rights (O_PATH): it proves the node exists.
     std::unique_ptr<HidHandle> open(const std::string& path, HidAccess access) override;
     // From the errno of the node's open(2): EACCES and EPERM are Denied.
