@@ -90,6 +90,7 @@ done
 
 # listen: the event collection's reports arrive as notices.
 listen_notices() {
+  : > /tmp/listen.out  # emptied here: the background command's own redirection may come late
   timeout 60 tarvikctl --data-dir /tmp/data listen > /tmp/listen.out 2>&1 &
   l=$!
   i=0; until grep -q 'listening' /tmp/listen.out; do i=$((i + 1)); [ $i -gt 200 ] && break; usleep 100000; done
@@ -102,6 +103,55 @@ listen_notices() {
   done
 }
 start_emulate 0 && { check "listen shows DPI, rate, matrix and macro events" listen_notices; stop_emulate; }
+
+# The window on the virtual mouse, under Xvfb with no session bus (so no tray: notices go to the
+# desktop notifier): it finds the mouse through hidraw and reads the sensor for the Basic page,
+# logs the DPI notice of a press, and a click on Apply sends the record. The firmware then saw
+# exactly the transfers a tarvikctl apply of that record makes: start-up plus Apply, nothing else.
+# wait_for SECONDS FILE PATTERN: until the file holds a line matching the pattern.
+wait_for() {
+  local i=0
+  until grep -q "$3" "$2" 2>/dev/null; do i=$((i + 1)); [ $i -gt $(($1 * 10)) ] && return 1; usleep 100000; done
+}
+window_on_mouse() {
+  local g=/tmp/gui x t w rc
+  rm -rf $g; mkdir -p $g/data $g/run; chmod 700 $g/run; cp /records/factory.bin $g/data/config.bin
+  /usr/bin/Xvfb :5 -screen 0 1024x768x24 -nolisten tcp > $g/xvfb.log 2>&1 &
+  x=$!
+  wait_for 30 /proc/net/unix '/tmp/.X11-unix/X5' || { echo "Xvfb did not start:"; cat $g/xvfb.log; kill $x; return 1; }
+  DISPLAY=:5 QT_QPA_PLATFORM=xcb HOME=$g XDG_RUNTIME_DIR=$g/run XDG_CACHE_HOME=$g/cache \
+    DBUS_SESSION_BUS_ADDRESS=unix:path=$g/no-bus timeout 180 /opt/tarvik/bin/tarvik --data-dir $g/data > $g/out 2> $g/err &
+  t=$!
+  # The reason last: the check shows the output's last lines.
+  gui_fail() { tail -n 4 $g/err; tail -n 2 $g/xvfb.log; echo "$1"; kill $t $x 2>/dev/null; wait $t $x; return 1; }
+  wait_for 90 $g/err 'UsagePage:0xff00' || { gui_fail "the window found no command collection"; return 1; }
+  wait_for 60 $g/err 'Sensor Type:00' || { gui_fail "the Basic page read no sensor settings"; return 1; }
+  info "window: found the mouse and read the sensor $(cut -d' ' -f1 /proc/uptime)"
+  tarvikctl press dpi 2 || { gui_fail "tarvikctl press failed"; return 1; }
+  wait_for 30 $g/err 'balloon code=7 value=2 .*text="Switch DPI into the second stage' ||
+    { gui_fail "no DPI notice"; return 1; }
+  w=$(DISPLAY=:5 timeout 30 /usr/bin/xdotool search --sync --onlyvisible --class '^tarvik$' 2> $g/xdotool.err | head -n 1)
+  [ -n "$w" ] || { DISPLAY=:5 timeout 10 /usr/bin/xdotool search --class . >> $g/xdotool.err 2>&1
+    gui_fail "no window of class tarvik on the X server: $(tr '\n' ' ' < $g/xdotool.err)"; return 1; }
+  # The middle of the title bar's Apply button (666,623 to 771,644 in the window).
+  DISPLAY=:5 timeout 30 /usr/bin/xdotool mousemove --window "$w" 718 633 click 1 || { gui_fail "xdotool failed"; return 1; }
+  # The record is saved after the mouse took it.
+  wait_for 60 $g/err 'Struct size:1985' || { gui_fail "Apply did not finish"; return 1; }
+  info "window: applied $(cut -d' ' -f1 /proc/uptime)"
+  kill -TERM $t; wait $t; rc=$?
+  kill $x; wait $x
+  [ $rc -eq 0 ] || { echo "the window ended with $rc:"; tail -n 8 $g/err; return 1; }
+}
+window_applies_record() {
+  window_on_mouse || return 1
+  stop_emulate
+  kernel_probe reference /records/factory.bin 0 > /tmp/reference.log || { echo "reference run failed"; return 1; }
+  cmp /tmp/firmware.log /tmp/reference.log || { diff /tmp/firmware.log /tmp/reference.log | head -n 6; return 1; }
+}
+if [ -x /opt/tarvik/bin/tarvik ] && start_emulate 0 /tmp/firmware.log; then
+  check "tarvik window: Basic page, DPI notice and Apply on the virtual mouse" window_applies_record
+  [ -z "$EMU" ] || stop_emulate
+fi
 
 # Hotplug: unplug in the middle of an apply, replug, apply again; replugs leak no descriptor.
 unplug_mid_apply() {
@@ -125,6 +175,7 @@ replug_and_apply() {
 }
 count_fds() { ls "/proc/$1/fd" | wc -l; }
 replugs_leak_nothing() {
+  : > /tmp/listen.out  # else the earlier listen's "listening" passes for this one's
   timeout 900 tarvikctl --data-dir /tmp/data listen > /tmp/listen.out 2>&1 &
   l=$!
   i=0; until grep -q 'listening' /tmp/listen.out; do i=$((i + 1)); [ $i -gt 200 ] && break; usleep 100000; done
