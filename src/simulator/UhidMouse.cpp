@@ -40,7 +40,7 @@ UhidMouse::UhidMouse(SimulatedMouse& mouse, UhidLayout layout, WireSink onWire, 
 
 UhidMouse::~UhidMouse() { unplug(); }
 
-bool UhidMouse::create(const UhidInterface& spec, std::string* error) {
+bool UhidMouse::create(const UhidInterface& interface, std::string* error) {
     platform::UniqueFd fd(::open(uhidPath_.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK));
     if (!fd) {
         if (error) *error = "cannot open " + uhidPath_ + ": " + std::strerror(errno) +
@@ -52,26 +52,26 @@ bool UhidMouse::create(const UhidInterface& spec, std::string* error) {
     *request = {};
     request->type = UHID_CREATE2;
     auto& c = request->u.create2;
-    copyText(c.name, sizeof c.name, "Tarvik virtual mouse " + std::string(spec.name));
-    copyText(c.phys, sizeof c.phys, "tarvik-uhid/" + std::string(spec.name));
-    c.rd_size = static_cast<std::uint16_t>(spec.descriptor.size());
+    copyText(c.name, sizeof c.name, "Tarvik virtual mouse " + std::string(interface.name));
+    copyText(c.phys, sizeof c.phys, "tarvik-uhid/" + std::string(interface.name));
+    c.rd_size = static_cast<std::uint16_t>(interface.descriptor.size());
     c.bus = 0x03;  // BUS_USB
     c.vendor = kMouseVendor;
     c.product = kMouseProduct;
     c.version = 0x0100;
-    std::ranges::copy(spec.descriptor, c.rd_data);
+    std::ranges::copy(interface.descriptor, c.rd_data);
     if (!writeEvent(fd.get(), *request)) {
-        if (error) *error = "the kernel refused the virtual " + std::string(spec.name) + " interface: " + std::strerror(errno);
+        if (error) *error = "the kernel refused the virtual " + std::string(interface.name) + " interface: " + std::strerror(errno);
         return false;
     }
-    devices_.push_back({std::move(fd), spec});
+    devices_.push_back({std::move(fd), interface});
     return true;
 }
 
 bool UhidMouse::plug(std::string* error) {
     if (plugged()) return true;
-    for (const UhidInterface& spec : uhidInterfaces(layout_)) {
-        if (!create(spec, error)) {
+    for (const UhidInterface& interface : uhidInterfaces(layout_)) {
+        if (!create(interface, error)) {
             unplug();
             return false;
         }
@@ -115,7 +115,7 @@ void UhidMouse::handle(Device& device, const uhid_event& request) {
         auto& r = reply->u.get_report_reply;
         r.id = request.u.get_report.id;
         r.err = EIO;
-        if (device.spec.command && request.u.get_report.rtype == UHID_FEATURE_REPORT) {
+        if (device.interface.command && request.u.get_report.rtype == UHID_FEATURE_REPORT) {
             std::array<std::uint8_t, kUhidFeatureBytes> report{};
             if (mouse_.getFeature(report)) {
                 r.err = 0;
@@ -126,7 +126,7 @@ void UhidMouse::handle(Device& device, const uhid_event& request) {
         writeEvent(device.fd.get(), *reply);
         flushWire();
         // The chunks of a read answer follow on the interrupt endpoint.
-        if (device.spec.command) sendPendingChunks(device);
+        if (device.interface.command) sendPendingChunks(device);
         break;
     }
     case UHID_SET_REPORT: {
@@ -134,7 +134,7 @@ void UhidMouse::handle(Device& device, const uhid_event& request) {
         reply->type = UHID_SET_REPORT_REPLY;
         reply->u.set_report_reply.id = s.id;
         reply->u.set_report_reply.err = EIO;
-        if (device.spec.command && s.rtype == UHID_FEATURE_REPORT) {
+        if (device.interface.command && s.rtype == UHID_FEATURE_REPORT) {
             mouse_.setFeature(std::span(s.data, std::min<std::size_t>(s.size, UHID_DATA_MAX)));
             reply->u.set_report_reply.err = 0;
         }
@@ -143,7 +143,7 @@ void UhidMouse::handle(Device& device, const uhid_event& request) {
         break;
     }
     case UHID_OUTPUT:
-        if (device.spec.command && request.u.output.rtype == UHID_OUTPUT_REPORT) {
+        if (device.interface.command && request.u.output.rtype == UHID_OUTPUT_REPORT) {
             mouse_.output(std::span(request.u.output.data, std::min<std::size_t>(request.u.output.size, UHID_DATA_MAX)));
             flushWire();
         }
@@ -169,7 +169,7 @@ void UhidMouse::sendPendingChunks(Device& device) {
 }
 
 bool UhidMouse::emitEvent(std::uint8_t code, std::uint8_t value) {
-    auto it = std::ranges::find_if(devices_, [](const Device& d) { return d.spec.event; });
+    auto it = std::ranges::find_if(devices_, [](const Device& d) { return d.interface.event; });
     if (it == devices_.end()) return false;
     uhid_event event{};
     event.type = UHID_INPUT2;

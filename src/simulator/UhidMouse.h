@@ -42,9 +42,9 @@ public:
 private:
     struct Device {
         platform::UniqueFd fd;
-        UhidInterface spec;
+        UhidInterface interface;
     };
-    bool create(const UhidInterface& spec, std::string* error);
+    bool create(const UhidInterface& interface, std::string* error);
     void handle(Device& device, const ::uhid_event& request);
     void sendPendingChunks(Device& device);
     void flushWire();
