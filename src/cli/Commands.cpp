@@ -3,7 +3,6 @@
 
 #include <poll.h>
 #include <signal.h>
-#include <sys/signalfd.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -18,6 +17,7 @@
 #include "app/DeviceStack.h"
 #include "cli/ConsoleSink.h"
 #include "cli/Emulate.h"
+#include "cli/SignalFd.h"
 #include "cli/RecordReport.h"
 #include "device/Commands.h"
 #include "device/Discovery.h"
@@ -224,19 +224,9 @@ int apply(Tool& tool) {
     return saved && !outcome.mouseStopped ? kExitOk : kExitFailed;
 }
 
-// Blocks SIGINT and SIGTERM (in every thread started later) and returns a descriptor that
-// becomes readable when one arrives, so the wait below needs no signal handler.
-int interruptFd() {
-    sigset_t signals;
-    sigemptyset(&signals);
-    sigaddset(&signals, SIGINT);
-    sigaddset(&signals, SIGTERM);
-    pthread_sigmask(SIG_BLOCK, &signals, nullptr);
-    return signalfd(-1, &signals, SFD_CLOEXEC);
-}
-
 int listen(Tool& tool) {
-    const int interrupt = interruptFd();
+    // Blocked before any thread starts, so only the poll below sees Ctrl+C and SIGTERM.
+    const platform::UniqueFd interrupt = blockedSignalsFd({SIGINT, SIGTERM});
     tool.loadRecord();
     const bool connected = tool.connect();
     if (tool.wireLogFailed) return tool.noMouse();
@@ -259,7 +249,7 @@ int listen(Tool& tool) {
     tool.err << "listening for the mouse's notices; Ctrl+C ends\n";
     platform::DeviceMonitor* monitor = tool.stack->monitor();
     for (;;) {
-        std::array<pollfd, 3> fds{{{interrupt, POLLIN, 0},
+        std::array<pollfd, 3> fds{{{interrupt.get(), POLLIN, 0},
                                    {monitor ? monitor->fd() : -1, POLLIN, 0},
                                    {control ? control->fd() : -1, POLLIN, 0}}};
         if (::poll(fds.data(), fds.size(), -1) < 0 && errno != EINTR) break;
@@ -269,7 +259,6 @@ int listen(Tool& tool) {
         if (fds[2].revents) control->serviceOne();
     }
     listener.stop();
-    ::close(interrupt);
     return kExitOk;
 }
 

@@ -15,6 +15,7 @@
 #include <ostream>
 
 #include "cli/Commands.h"
+#include "cli/SignalFd.h"
 #include "device/WireLog.h"
 #include "platform/linux/UniqueFd.h"
 #include "simulator/ControlSocket.h"
@@ -81,20 +82,12 @@ std::string pressSocketPath(uid_t* owner) {
     return simulator::controlSocketPath();
 }
 
-platform::UniqueFd signalsFd() {
-    sigset_t signals;
-    sigemptyset(&signals);
-    for (int s : {SIGINT, SIGTERM, SIGUSR1, SIGUSR2}) sigaddset(&signals, s);
-    pthread_sigmask(SIG_BLOCK, &signals, nullptr);
-    return platform::UniqueFd(signalfd(-1, &signals, SFD_CLOEXEC));
-}
-
 }  // namespace
 
 int emulate(const CliOptions& options, std::ostream& out, std::ostream& err) {
     const auto words = parseWords(options.words, err);
     if (!words) return kExitUsage;
-    platform::UniqueFd signals = signalsFd();
+    platform::UniqueFd signals = blockedSignalsFd({SIGINT, SIGTERM, SIGUSR1, SIGUSR2});
 
     std::ofstream wireFile;
     std::optional<WireLog> wireLog;

@@ -1,0 +1,14 @@
+// The command line's waits end on signals read from a descriptor rather than in a handler.
+#pragma once
+
+#include <initializer_list>
+
+#include "platform/linux/UniqueFd.h"
+
+namespace tarvik::cli {
+
+// Blocks `signals` (in this thread and every thread started later) and returns a descriptor that
+// becomes readable when one of them arrives, so a poll loop can wait for it with its other work.
+platform::UniqueFd blockedSignalsFd(std::initializer_list<int> signals);
+
+}  // namespace tarvik::cli
