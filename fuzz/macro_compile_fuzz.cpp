@@ -9,7 +9,7 @@
 
 #include "macros/MacroSlot.h"
 #include "macros/MacroStore.h"
-#include "settings/ProfileFile.h"
+#include "base/ProfileFile.h"
 
 namespace {
 

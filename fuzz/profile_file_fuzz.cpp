@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/ProfileFile.h"
+#include "base/ProfileFile.h"
 
 namespace {
 

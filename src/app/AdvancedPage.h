@@ -11,7 +11,7 @@
 #include <optional>
 
 #include "app/AdvancedMacroArea.h"
-#include "app/ShellData.h"
+#include "session/ShellData.h"
 #include "app/ShellPage.h"
 #include "macros/MacroEditor.h"
 #include "performance/PointerSettingsSync.h"

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "app/DeviceSession.h"
-#include "app/ShellData.h"
+#include "session/DeviceSession.h"
+#include "session/ShellData.h"
 #include "app/ShellPage.h"
 #include "buttons/ButtonAssignment.h"
 #include "performance/DpiStageEditor.h"

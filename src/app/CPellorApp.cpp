@@ -10,17 +10,16 @@
 #include <csignal>
 #include <fstream>
 #include <iostream>
-#include <sys/signalfd.h>
 #include <unistd.h>
 
 #include "app/AdvancedDelayPrompt.h"
 #include "app/AdvancedPage.h"
-#include "app/AppData.h"
-#include "app/AppOptions.h"
+#include "session/AppData.h"
+#include "session/AppOptions.h"
 #include "app/CPellorDlg.h"
-#include "app/DeviceStack.h"
+#include "session/DeviceStack.h"
 #include "app/CSkinsDialog.h"
-#include "app/LinkSession.h"
+#include "session/LinkSession.h"
 #include "app/SkinnedParameterDialogs.h"
 #include "platform/linux/InstanceLock.h"
 #include "platform/linux/PointerSettingsSelector.h"
@@ -29,7 +28,8 @@
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/QtTray.h"
 #include "platform/qt/QtUrlOpener.h"
-#include "simulator/ControlSocket.h"
+#include "session/PressSocket.h"
+#include "session/SignalFd.h"
 #include "simulator/SimulatorBackend.h"
 
 namespace tarvik {
@@ -56,34 +56,13 @@ QIcon appIcon(const std::filesystem::path& exe) {
 
 void debugLine(const std::string& line) { std::cerr << "tarvik: " << line << '\n'; }
 
-// SIGTERM (logout, shutdown) and SIGINT end the program as Exit does, so the listener stops,
-// the handles close, the wire log is flushed and the control socket removed. The signals are
-// blocked before any thread starts and read from a descriptor the event loop watches.
-class QuitSignals {
-public:
-    QuitSignals() {
-        sigset_t set;
-        sigemptyset(&set);
-        sigaddset(&set, SIGTERM);
-        sigaddset(&set, SIGINT);
-        ::pthread_sigmask(SIG_BLOCK, &set, nullptr);
-        fd_ = ::signalfd(-1, &set, SFD_CLOEXEC | SFD_NONBLOCK);
-    }
-    ~QuitSignals() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    QuitSignals(const QuitSignals&) = delete;
-    QuitSignals& operator=(const QuitSignals&) = delete;
-    int fd() const { return fd_; }
-
-private:
-    int fd_ = -1;
-};
-
 }  // namespace
 
 int CPellorApp::run(int argc, char** argv) {
-    QuitSignals quitSignals;  // first: every thread started later inherits the blocked mask
+    // SIGTERM (logout, shutdown) and SIGINT end the program as Exit does, so the listener stops,
+    // the handles close, the wire log is flushed and the control socket removed. Blocked first:
+    // every thread started later inherits the mask, and the event loop watches the descriptor.
+    const UniqueFd quitSignals = blockedSignalsFd({SIGINT, SIGTERM});
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvik"));
     QApplication::setQuitOnLastWindowClosed(false);  // hiding the window never ends the program
@@ -159,11 +138,9 @@ int CPellorApp::run(int argc, char** argv) {
     std::unique_ptr<simulator::ControlServer> control;
     std::unique_ptr<QSocketNotifier> controlNotifier;
     if (simulated) {
-        control = std::make_unique<simulator::ControlServer>([simulated](int code, int value) {
-            simulated->emitEvent(static_cast<std::uint8_t>(code), static_cast<std::uint8_t>(value));
-        });
         std::string error;
-        if (const std::string path = simulator::controlSocketPath(&error); !path.empty() && control->listen(path, &error)) {
+        control = listenForPresses(*simulated, &error);
+        if (control) {
             controlNotifier = std::make_unique<QSocketNotifier>(control->fd(), QSocketNotifier::Read);
             QObject::connect(controlNotifier.get(), &QSocketNotifier::activated, &dlg,
                              [&control] { control->serviceOne(); });
@@ -172,8 +149,8 @@ int CPellorApp::run(int argc, char** argv) {
         }
     }
     std::unique_ptr<QSocketNotifier> quitNotifier;
-    if (quitSignals.fd() >= 0) {
-        quitNotifier = std::make_unique<QSocketNotifier>(quitSignals.fd(), QSocketNotifier::Read);
+    if (quitSignals.get() >= 0) {
+        quitNotifier = std::make_unique<QSocketNotifier>(quitSignals.get(), QSocketNotifier::Read);
         QObject::connect(quitNotifier.get(), &QSocketNotifier::activated, &dlg, [] { QApplication::exit(0); });
     }
     const int code = QApplication::exec();

@@ -13,10 +13,10 @@
 #include <utility>
 #include <vector>
 
-#include "app/DeviceSession.h"
+#include "session/DeviceSession.h"
 #include "app/NoticeBridge.h"
-#include "app/Notices.h"
-#include "app/ShellData.h"
+#include "session/Notices.h"
+#include "session/ShellData.h"
 #include "app/ShellPage.h"
 #include "buttons/ParameterDialogs.h"
 #include "settings/InterfaceSettings.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ShellData.h"
+#include "session/ShellData.h"
 #include "platform/ColourChooser.h"
 #include "platform/MessageBox.h"
 #include "ui/qt/SkinnedDialog.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/AppOptions.h"
+#include "session/AppOptions.h"
 
 namespace tarvik::cli {
 

@@ -14,10 +14,10 @@
 #include <ostream>
 #include <string_view>
 
-#include "app/DeviceStack.h"
+#include "session/DeviceStack.h"
 #include "cli/ConsoleSink.h"
 #include "cli/Emulate.h"
-#include "cli/SignalFd.h"
+#include "session/SignalFd.h"
 #include "cli/RecordReport.h"
 #include "device/Commands.h"
 #include "device/Discovery.h"
@@ -29,8 +29,8 @@
 #include "settings/ConfigFile.h"
 #include "settings/DataLocation.h"
 #include "settings/InterfaceSettings.h"
-#include "settings/SafeFile.h"
-#include "simulator/ControlSocket.h"
+#include "base/SafeFile.h"
+#include "session/PressSocket.h"
 #include "ui/Language.h"
 #include "ui/TextCatalogue.h"
 
@@ -226,7 +226,7 @@ int apply(Tool& tool) {
 
 int listen(Tool& tool) {
     // Blocked before any thread starts, so only the poll below sees Ctrl+C and SIGTERM.
-    const platform::UniqueFd interrupt = blockedSignalsFd({SIGINT, SIGTERM});
+    const UniqueFd interrupt = blockedSignalsFd({SIGINT, SIGTERM});
     tool.loadRecord();
     const bool connected = tool.connect();
     if (tool.wireLogFailed) return tool.noMouse();
@@ -235,16 +235,11 @@ int listen(Tool& tool) {
     auto ctx = tool.context();
     const DiscoveryHooks hooks{[] {}, [&] { listener.resume(); }, [] { return false; }};
 
-    std::optional<simulator::ControlServer> control;
+    std::unique_ptr<simulator::ControlServer> control;
     if (auto* sim = tool.stack->simulated()) {
-        control.emplace([sim](int code, int value) {
-            sim->emitEvent(static_cast<std::uint8_t>(code), static_cast<std::uint8_t>(value));
-        });
         std::string error;
-        if (const std::string path = simulator::controlSocketPath(&error); path.empty() || !control->listen(path, &error)) {
-            tool.err << "tarvikctl: " << error << '\n';
-            control.reset();
-        }
+        control = listenForPresses(*sim, &error);
+        if (!control) tool.err << "tarvikctl: " << error << '\n';
     }
     tool.err << "listening for the mouse's notices; Ctrl+C ends\n";
     platform::DeviceMonitor* monitor = tool.stack->monitor();

@@ -8,7 +8,7 @@
 #include <mutex>
 #include <string>
 
-#include "app/Notices.h"
+#include "session/Notices.h"
 #include "platform/UserSink.h"
 #include "settings/ConfigRecord.h"
 #include "ui/TextCatalogue.h"

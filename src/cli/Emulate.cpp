@@ -15,9 +15,9 @@
 #include <ostream>
 
 #include "cli/Commands.h"
-#include "cli/SignalFd.h"
+#include "session/SignalFd.h"
 #include "device/WireLog.h"
-#include "platform/linux/UniqueFd.h"
+#include "base/UniqueFd.h"
 #include "simulator/ControlSocket.h"
 #include "simulator/UhidMouse.h"
 
@@ -87,7 +87,7 @@ std::string pressSocketPath(uid_t* owner) {
 int emulate(const CliOptions& options, std::ostream& out, std::ostream& err) {
     const auto words = parseWords(options.words, err);
     if (!words) return kExitUsage;
-    platform::UniqueFd signals = blockedSignalsFd({SIGINT, SIGTERM, SIGUSR1, SIGUSR2});
+    UniqueFd signals = blockedSignalsFd({SIGINT, SIGTERM, SIGUSR1, SIGUSR2});
 
     std::ofstream wireFile;
     std::optional<WireLog> wireLog;

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "settings/ProfileFile.h"
+#include "base/ProfileFile.h"
 
 namespace tarvik {
 namespace {

@@ -8,7 +8,7 @@
 #include "macros/EventLines.h"
 #include "macros/MacroSlot.h"
 #include "macros/MacroStore.h"
-#include "settings/ProfileFile.h"
+#include "base/ProfileFile.h"
 
 namespace tarvik {
 namespace {

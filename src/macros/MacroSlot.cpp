@@ -5,7 +5,7 @@
 
 #include "buttons/KeyCodes.h"
 #include "macros/EventLines.h"
-#include "settings/ProfileFile.h"
+#include "base/ProfileFile.h"
 
 namespace tarvik {
 namespace {

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "macros/MacroSlot.h"
-#include "settings/ProfileFile.h"
+#include "base/ProfileFile.h"
 
 namespace tarvik {
 namespace {

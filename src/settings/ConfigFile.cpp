@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <string>
 
-#include "settings/SafeFile.h"
+#include "base/SafeFile.h"
 
 namespace tarvik {
 namespace {

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <system_error>
 
-#include "settings/SafeFile.h"
+#include "base/SafeFile.h"
 
 #ifndef TARVIK_BUILD_SHARE_DIR
 #define TARVIK_BUILD_SHARE_DIR ""

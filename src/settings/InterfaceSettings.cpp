@@ -1,7 +1,7 @@
 // Reading and writing the interface settings of "str.ini".
 #include "settings/InterfaceSettings.h"
 
-#include "settings/ProfileFile.h"
+#include "base/ProfileFile.h"
 #include "ui/TextCatalogue.h"
 
 namespace tarvik {

@@ -41,7 +41,7 @@ UhidMouse::UhidMouse(SimulatedMouse& mouse, UhidLayout layout, WireSink onWire, 
 UhidMouse::~UhidMouse() { unplug(); }
 
 bool UhidMouse::create(const UhidInterface& interface, std::string* error) {
-    platform::UniqueFd fd(::open(uhidPath_.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK));
+    UniqueFd fd(::open(uhidPath_.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK));
     if (!fd) {
         if (error) *error = "cannot open " + uhidPath_ + ": " + std::strerror(errno) +
                             (errno == ENOENT ? " (load the uhid module: modprobe uhid)" : "") +

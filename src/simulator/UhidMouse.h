@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/linux/UniqueFd.h"
+#include "base/UniqueFd.h"
 #include "simulator/SimulatedMouse.h"
 #include "simulator/UhidLayouts.h"
 
@@ -41,7 +41,7 @@ public:
 
 private:
     struct Device {
-        platform::UniqueFd fd;
+        UniqueFd fd;
         UhidInterface interface;
     };
     bool create(const UhidInterface& interface, std::string* error);

@@ -1,7 +1,7 @@
 // Reading the interface language from "str.ini".
 #include "ui/Language.h"
 
-#include "settings/ProfileFile.h"
+#include "base/ProfileFile.h"
 
 namespace tarvik {
 

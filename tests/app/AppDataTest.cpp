@@ -2,7 +2,7 @@
 // that loads and saves, so a save in the same process ends the first run.
 #include <gtest/gtest.h>
 
-#include "app/AppData.h"
+#include "session/AppData.h"
 #include "platform/fake/RecordingSink.h"
 #include "settings/TempFolder.h"
 

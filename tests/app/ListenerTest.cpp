@@ -6,9 +6,9 @@
 #include <condition_variable>
 #include <mutex>
 
-#include "app/LinkSession.h"
-#include "app/Notices.h"
-#include "app/SimulatedMonitor.h"
+#include "session/LinkSession.h"
+#include "session/Notices.h"
+#include "session/SimulatedMonitor.h"
 #include "platform/fake/FakeClock.h"
 #include "simulator/SimulatorBackend.h"
 

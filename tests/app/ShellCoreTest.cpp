@@ -9,9 +9,10 @@
 #include <fstream>
 #include <optional>
 
-#include "app/AppOptions.h"
+#include "session/AppOptions.h"
 #include "app/HelpPage.h"
-#include "app/Notices.h"
+#include "platform/DesktopNotifier.h"
+#include "session/Notices.h"
 #include "app/TitleBar.h"
 #include "platform/linux/InstanceLock.h"
 #include "settings/TempFolder.h"
@@ -20,6 +21,8 @@ namespace tarvik {
 namespace {
 
 using R = TitleBarRegion;
+using platform::kMinReadableBalloonMs;
+using platform::readableTimeout;
 
 TEST(TitleBar, ClicksHitTheRegionsInTheirOrder) {
     struct Case {

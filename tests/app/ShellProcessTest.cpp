@@ -10,7 +10,7 @@
 #include <sys/wait.h>
 #include <thread>
 
-#include "app/LinkSession.h"
+#include "session/LinkSession.h"
 #include "app/ShellFixture.h"
 #include "performance/DpiTables.h"
 #include "platform/fake/FakeClock.h"

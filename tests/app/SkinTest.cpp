@@ -9,7 +9,7 @@
 #include <sstream>
 #include <thread>
 
-#include "app/AppData.h"
+#include "session/AppData.h"
 #include "app/CSkinsDialog.h"
 #include "app/ShellFixture.h"
 #include "platform/fake/RecordingSink.h"

@@ -17,7 +17,7 @@
 #include "device/ScrambleKey.h"
 #include "device/Scrambler.h"
 #include "settings/ConfigFile.h"
-#include "settings/SafeFile.h"
+#include "base/SafeFile.h"
 #include "simulator/SimulatorBackend.h"
 
 namespace {

@@ -13,7 +13,7 @@
 
 #include "platform/fake/RecordingSink.h"
 #include "settings/ConfigFile.h"
-#include "settings/SafeFile.h"
+#include "base/SafeFile.h"
 #include "TempFolder.h"
 
 namespace tarvik {

@@ -8,7 +8,7 @@
 #include "performance/DpiTables.h"
 #include "performance/Lighting.h"
 #include "settings/ConfigFile.h"
-#include "settings/FactoryRecord.h"
+#include "session/FactoryRecord.h"
 #include "TempFolder.h"
 
 namespace tarvik {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/ProfileFile.h"
+#include "base/ProfileFile.h"
 #include "settings/TempFolder.h"
 #include "ui/Language.h"
 #include "ui/TextCatalogue.h"

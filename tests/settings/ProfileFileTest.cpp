@@ -1,6 +1,6 @@
 // Tests of the profile-file engine: lookups, edits that keep the rest of the file, the
 // section-name scan, the encodings it must accept and the atomic replacement on disk.
-#include "settings/ProfileFile.h"
+#include "base/ProfileFile.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -21,8 +21,8 @@
 #include "platform/linux/KdePointerSettings.h"
 #include "settings/ConfigFile.h"
 #include "settings/InterfaceSettings.h"
-#include "settings/ProfileFile.h"
-#include "settings/SafeFile.h"
+#include "base/ProfileFile.h"
+#include "base/SafeFile.h"
 #include "TempFolder.h"
 
 namespace tarvik {

@@ -3,7 +3,7 @@
 #include <fstream>
 
 #include "settings/ConfigFile.h"
-#include "settings/FactoryRecord.h"
+#include "session/FactoryRecord.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

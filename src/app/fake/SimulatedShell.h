@@ -6,8 +6,8 @@
 #include <memory>
 #include <utility>
 
-#include "app/AppData.h"
-#include "app/LinkSession.h"
+#include "session/AppData.h"
+#include "session/LinkSession.h"
 #include "app/fake/FakeShellPlatform.h"
 #include "platform/fake/FakeClock.h"
 #include "simulator/SimulatorBackend.h"

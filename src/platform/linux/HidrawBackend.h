@@ -10,7 +10,7 @@
 
 #include "platform/Hid.h"
 #include "platform/ReportDescriptor.h"
-#include "platform/linux/UniqueFd.h"
+#include "base/UniqueFd.h"
 
 namespace tarvik::platform {
 

@@ -12,7 +12,7 @@
 
 #include "performance/PointerLevels.h"
 #include "platform/linux/LibinputSpeed.h"
-#include "settings/ProfileFile.h"
+#include "base/ProfileFile.h"
 
 namespace tarvik::platform {
 namespace {

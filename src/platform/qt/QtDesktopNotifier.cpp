@@ -2,7 +2,7 @@
 // missing notification daemon never blocks the interface thread.
 #include "platform/qt/QtDesktopNotifier.h"
 
-#include "app/Notices.h"
+#include "platform/DesktopNotifier.h"
 
 #ifdef TARVIK_HAVE_QTDBUS
 #include <QDBusConnection>

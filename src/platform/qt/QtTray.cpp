@@ -2,7 +2,7 @@
 // holds the one "Exit" item.
 #include "platform/qt/QtTray.h"
 
-#include "app/Notices.h"
+#include "platform/DesktopNotifier.h"
 
 namespace tarvik::platform {
 

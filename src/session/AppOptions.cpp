@@ -1,5 +1,5 @@
 // Parsing of tarvik's few options.
-#include "app/AppOptions.h"
+#include "session/AppOptions.h"
 
 #include <charconv>
 #include <string_view>

@@ -45,13 +45,6 @@ public:
 // The balloon of a notice; nullopt for a (code, value) pair that shows nothing.
 std::optional<Balloon> balloonFor(int code, int value, const NoticeTexts& texts);
 
-// Balloons of 100 ms vanish before anyone can read them on a Linux desktop (the original
-// platform stretched them to its own minimum); the presenters show them at least this long.
-inline constexpr int kMinReadableBalloonMs = 4000;
-constexpr int readableTimeout(int timeoutMs) {
-    return timeoutMs < kMinReadableBalloonMs ? kMinReadableBalloonMs : timeoutMs;
-}
-
 // The line every shown balloon leaves in the debug log.
 std::string balloonLogLine(int code, int value, const Balloon& balloon);
 

@@ -1,5 +1,5 @@
 // Whole reads, atomic replacement and the data-folder lock of the data files.
-#include "settings/SafeFile.h"
+#include "base/SafeFile.h"
 
 #include <fcntl.h>
 #include <signal.h>
@@ -19,7 +19,6 @@
 
 namespace tarvik {
 namespace fs = std::filesystem;
-using platform::UniqueFd;
 namespace {
 
 constexpr std::string_view kTemporarySuffix = ".tmp";

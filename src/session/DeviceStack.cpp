@@ -1,11 +1,11 @@
 // Chooses the HID backend and change monitor, and puts the wire log in front when asked.
-#include "app/DeviceStack.h"
+#include "session/DeviceStack.h"
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 
-#include "app/SimulatedMonitor.h"
+#include "session/SimulatedMonitor.h"
 #include "platform/linux/HidrawBackend.h"
 #include "platform/linux/UdevMonitor.h"
 

@@ -1,5 +1,5 @@
 // Builds the delivered record: every field holds a value its page can show and choose again.
-#include "settings/FactoryRecord.h"
+#include "session/FactoryRecord.h"
 
 #include "buttons/KeyMatrix.h"
 #include "performance/Lighting.h"

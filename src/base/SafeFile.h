@@ -14,7 +14,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "platform/linux/UniqueFd.h"
+#include "base/UniqueFd.h"
 
 namespace tarvik {
 
@@ -54,7 +54,7 @@ public:
     DataFolderLock& operator=(const DataFolderLock&) = delete;
 
 private:
-    platform::UniqueFd folder_;
+    UniqueFd folder_;
     dev_t device_ = 0;
     ino_t inode_ = 0;
 };

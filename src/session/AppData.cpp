@@ -1,7 +1,7 @@
 // Data files of the windowed program.
-#include "app/AppData.h"
+#include "session/AppData.h"
 
-#include "settings/ProfileFile.h"
+#include "base/ProfileFile.h"
 #include "ui/Language.h"
 
 namespace tarvik {

@@ -1,5 +1,5 @@
 // Discovery, handshake, listener and hotplug for the main window.
-#include "app/LinkSession.h"
+#include "session/LinkSession.h"
 
 #include "device/Discovery.h"
 #include "device/Handshake.h"

@@ -1,5 +1,5 @@
 // Change queue with an eventfd that is readable while changes are pending.
-#include "app/SimulatedMonitor.h"
+#include "session/SimulatedMonitor.h"
 
 #include <cstdint>
 #include <sys/eventfd.h>

@@ -1,5 +1,5 @@
 // Texts, titles and time-outs of the device notice balloons.
-#include "app/Notices.h"
+#include "session/Notices.h"
 
 #include <algorithm>
 

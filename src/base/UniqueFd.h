@@ -5,7 +5,7 @@
 
 #include <utility>
 
-namespace tarvik::platform {
+namespace tarvik {
 
 class UniqueFd {
 public:
@@ -37,4 +37,4 @@ private:
     int fd_ = -1;
 };
 
-}  // namespace tarvik::platform
+}  // namespace tarvik

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "app/ShellData.h"
+#include "session/ShellData.h"
 #include "settings/ConfigFile.h"
 #include "settings/DataLocation.h"
 #include "settings/InterfaceSettings.h"

@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "settings/SafeFile.h"
+#include "base/SafeFile.h"
 
 namespace tarvik {
 

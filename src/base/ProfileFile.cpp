@@ -1,6 +1,6 @@
 // Profile-file engine: line-preserving edits of "str.ini" and "record.ini", read whole and
 // replaced whole on disk.
-#include "settings/ProfileFile.h"
+#include "base/ProfileFile.h"
 
 #include <algorithm>
 #include <cstring>

@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/DeviceSession.h"
+#include "session/DeviceSession.h"
 #include "device/DeviceContext.h"
 #include "device/DeviceImage.h"
 #include "device/DeviceLink.h"
