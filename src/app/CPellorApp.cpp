@@ -71,12 +71,12 @@ int CPellorApp::run(int argc, char** argv) {
     for (const QString& arg : QApplication::arguments().mid(1)) args.push_back(arg.toStdString());
     const AppOptionsResult parsed = parseAppOptions(args);
     if (!parsed.options) {
-        std::cerr << "tarvik: " << parsed.error << '\n' << kAppUsage;
+        std::cerr << "tarvik: " << parsed.error << '\n' << appUsage();
         return 2;
     }
     const AppOptions& options = *parsed.options;
     if (options.help) {
-        std::cout << kAppUsage;
+        std::cout << appUsage();
         return 0;
     }
 

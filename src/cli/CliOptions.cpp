@@ -2,7 +2,20 @@
 // the command with its words.
 #include "cli/CliOptions.h"
 
+#include "cli/CommandTable.h"
+
 namespace tarvik::cli {
+
+namespace {
+
+// The row of an option only `command` takes ("emulate --sensor"), or nullptr.
+const OptionRow* commandOption(std::string_view command, std::string_view arg) {
+    for (const auto& row : commandOptions())
+        if (row.command == command && row.option.name == arg) return &row.option;
+    return nullptr;
+}
+
+}  // namespace
 
 ParseResult parseCommandLine(const std::vector<std::string>& args) {
     std::vector<std::string> optionArgs;
@@ -10,10 +23,10 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         // A command's own options ("emulate --sensor 2") stay with its words.
-        const bool commandOption = !positional.empty() && (arg == "--sensor" || arg == "--layout");
-        if (arg.empty() || arg[0] != '-' || commandOption) {
+        const OptionRow* own = positional.empty() ? nullptr : commandOption(positional.front(), arg);
+        if (arg.empty() || arg[0] != '-' || own) {
             positional.push_back(arg);
-            if (commandOption && i + 1 < args.size()) positional.push_back(args[++i]);
+            if (own && takesNextWord(*own) && i + 1 < args.size()) positional.push_back(args[++i]);
             continue;
         }
         optionArgs.push_back(arg);

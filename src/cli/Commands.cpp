@@ -15,6 +15,8 @@
 #include <string_view>
 
 #include "session/DeviceStack.h"
+#include "cli/CommandTable.h"
+#include "cli/CompletionWords.h"
 #include "cli/ConsoleSink.h"
 #include "cli/Emulate.h"
 #include "session/SignalFd.h"
@@ -35,25 +37,6 @@
 #include "ui/TextCatalogue.h"
 
 namespace tarvik::cli {
-
-const char* const kUsage =
-    "usage: tarvikctl [--simulate[=SENSOR]] [--data-dir DIR] [--wire-log FILE] COMMAND [ARGS]\n"
-    "commands:\n"
-    "  status    find the mouse and print its connection, scrambling, sensor type and report lengths\n"
-    "  apply     write config.bin to the mouse as OK does (desktop pointer settings untouched)\n"
-    "  listen    print each notice of the mouse until interrupted (Ctrl+C)\n"
-    "  show      print config.bin: buttons of both modes, DPI stages, report rate, lighting, macros\n"
-    "  macros    list the macros of record.ini with their line counts\n"
-    "  compile   compile record.ini into the macro slots of config.bin, save it, print the slots\n"
-    "  captions  print the 24 button captions of the interface language from str.ini\n"
-    "  press KIND VALUE   make a running `tarvik --simulate` send an event: dpi N, rate CODE,\n"
-    "                     matrix N or macro N\n"
-    "  emulate   create the mouse as kernel HID devices through /dev/uhid (root; see emulate --help)\n"
-    "options:\n"
-    "  --simulate[=SENSOR]  use the built-in simulated mouse (sensor type 0-3, default 0)\n"
-    "  --data-dir DIR       keep config.bin, str.ini and record.ini in DIR\n"
-    "  --wire-log FILE      record every transfer and pause with the mouse in FILE\n"
-    "  --help               this text; COMMAND --help for one command\n";
 
 namespace {
 
@@ -367,35 +350,45 @@ int press(Tool& tool) {
     return kExitOk;
 }
 
+// The hidden `complete WHAT` the shell completions call: one word per line of a fixed list,
+// or of the macro names of record.ini, which only the user's files know.
+int complete(Tool& tool) {
+    const auto& words = tool.options.words;
+    const std::string_view what = words.empty() ? std::string_view() : std::string_view(words.front());
+    if (what == "macros") {
+        for (const auto& macro : listMacros(tool.paths.recordIni)) tool.out << macro.name << '\n';
+        return kExitOk;
+    }
+    for (const auto& list : wordLists()) {
+        if (list.name != what) continue;
+        for (const auto& word : list.words) tool.out << word << '\n';
+        return kExitOk;
+    }
+    tool.err << "tarvikctl: complete takes macros or one of the word lists:";
+    for (const auto& list : wordLists()) tool.err << ' ' << list.name;
+    tool.err << '\n';
+    return kExitUsage;
+}
+
 struct CommandRow {
     std::string_view name;
     int (*run)(Tool&);
-    std::string_view help;
     std::size_t maxWords = 0;  // words the command takes after its name
 };
 
 int emulateCommand(Tool& tool) { return emulate(tool.options, tool.out, tool.err); }
 
-const std::array<CommandRow, 9> kCommands{{
-    {"status", status, "tarvikctl status: find the mouse, run the handshake and print the connection, the\n"
-                       "scrambling, the sensor type and the report lengths. Exit code 3 when no mouse answers,\n"
-                       "4 when the mouse is connected but this user may not open it.\n"},
-    {"apply", apply, "tarvikctl apply: load config.bin, synchronise the sensor settings and write the whole\n"
-                     "configuration to the mouse as OK does, then save config.bin and the captions. The desktop's\n"
-                     "pointer settings are not touched.\n"},
-    {"listen", listen, "tarvikctl listen: print each notice of the mouse (DPI stage, report rate, key matrix,\n"
-                       "macro switched on the mouse; mouse found or lost) as its English text until Ctrl+C.\n"
-                       "With --simulate, `tarvikctl press` from another terminal makes the mouse send events.\n"},
-    {"show", show, "tarvikctl show: print config.bin in readable form: the buttons of both key modes, the DPI\n"
-                   "stages, the report rate, the lighting and the macro slots, in the interface language.\n"},
-    {"macros", macros, "tarvikctl macros: list the macros of record.ini in store order with their line counts.\n"},
-    {"compile", compile, "tarvikctl compile: compile record.ini into the macro slots of config.bin, save it and\n"
-                         "print each slot's 128 bytes in hex.\n"},
-    {"captions", captions, "tarvikctl captions: print the 24 button captions of the interface language (str.ini).\n"},
-    {"press", press, "tarvikctl press KIND VALUE: make a running `tarvik --simulate` (or `tarvikctl --simulate\n"
-                     "listen`) send an event report: dpi 1-4, rate 1|2|4|8, matrix 1|2, macro 1-12.\n",
-     2},
-    {"emulate", emulateCommand, kEmulateHelp, 4},
+const std::array<CommandRow, 10> kCommands{{
+    {"status", status},
+    {"apply", apply},
+    {"listen", listen},
+    {"show", show},
+    {"macros", macros},
+    {"compile", compile},
+    {"captions", captions},
+    {"press", press, 2},
+    {"emulate", emulateCommand, 4},
+    {"complete", complete, 1},
 }};
 
 }  // namespace
@@ -403,14 +396,14 @@ const std::array<CommandRow, 9> kCommands{{
 int runCommand(const CliOptions& options, std::ostream& out, std::ostream& err, const CommandSeams& seams) {
     if (options.command.empty() || options.command == "help") {
         const std::string_view topic = options.words.empty() ? "" : std::string_view(options.words.front());
-        for (const auto& row : kCommands)
-            if (row.name == topic) return (out << row.help, kExitOk);
-        out << kUsage;
+        if (const std::string help = commandHelp(topic); !help.empty()) return (out << help, kExitOk);
+        out << usageText();
         return options.command.empty() && !options.help ? kExitUsage : kExitOk;
     }
+    if (const std::string help = commandHelp(options.command); options.help && !help.empty())
+        return (out << help, kExitOk);
     for (const auto& row : kCommands) {
         if (row.name != options.command) continue;
-        if (options.help) return (out << row.help, kExitOk);
         if (options.words.size() > row.maxWords) {
             err << "tarvikctl: " << row.name << " takes "
                 << (row.maxWords == 0 ? std::string("no arguments") : std::to_string(row.maxWords) + " arguments")
@@ -421,7 +414,7 @@ int runCommand(const CliOptions& options, std::ostream& out, std::ostream& err, 
         tool.seams = &seams;
         return row.run(tool);
     }
-    err << "tarvikctl: unknown command '" << options.command << "'\n\n" << kUsage;
+    err << "tarvikctl: unknown command '" << options.command << "'\n\n" << usageText();
     return kExitUsage;
 }
 

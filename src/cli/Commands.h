@@ -19,8 +19,6 @@ constexpr int kExitUsage = 2;
 constexpr int kExitNoMouse = 3;
 constexpr int kExitMouseNotOpenable = 4;
 
-extern const char* const kUsage;
-
 // Test seam: hands a test the simulated mouse of a command run with --simulate, once built.
 struct CommandSeams {
     std::function<void(simulator::SimulatorBackend&)> simulator;

@@ -23,18 +23,6 @@
 
 namespace tarvik::cli {
 
-const char* const kEmulateHelp =
-    "tarvikctl emulate [--sensor N] [--layout split|composite]: create the mouse as kernel HID devices\n"
-    "through /dev/uhid (needs root and the uhid module), driven by the same firmware as --simulate.\n"
-    "tarvik and tarvikctl without --simulate then find it through /dev/hidraw and udev.\n"
-    "  --sensor N       sensor type 0-3 (default 0)\n"
-    "  --layout split   the command and event collections as two devices (default)\n"
-    "  --layout composite  a boot mouse, a keyboard interface that shares its node with the event\n"
-    "                   collection, and the command collection\n"
-    "`tarvikctl press` sends event reports; kill -USR1 unplugs, kill -USR2 plugs back in;\n"
-    "Ctrl+C or SIGTERM removes the devices. --wire-log FILE records what the firmware sees, and\n"
-    "the settings it holds when it ends (a STATE line).\n";
-
 namespace {
 
 struct EmulateWords {

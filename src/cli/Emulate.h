@@ -7,8 +7,6 @@
 
 namespace tarvik::cli {
 
-extern const char* const kEmulateHelp;
-
 // Runs until SIGINT or SIGTERM; SIGUSR1 unplugs the virtual mouse, SIGUSR2 plugs it back in.
 int emulate(const CliOptions& options, std::ostream& out, std::ostream& err);
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/CommandTable.h"
 #include "cli/Commands.h"
 
 int main(int argc, char** argv) {
@@ -10,7 +11,7 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const ParseResult parsed = parseCommandLine(args);
     if (!parsed.options) {
-        std::cerr << "tarvikctl: " << parsed.error << "\n\n" << kUsage;
+        std::cerr << "tarvikctl: " << parsed.error << "\n\n" << usageText();
         return kExitUsage;
     }
     return runCommand(*parsed.options, std::cout, std::cerr);

@@ -1,18 +1,20 @@
-// Parsing of tarvik's few options.
+// Parsing of tarvik's few options, and its help written from the shared option table.
 #include "session/AppOptions.h"
 
 #include <charconv>
 #include <string_view>
 
+#include "session/HelpLayout.h"
+#include "session/OptionTable.h"
+
 namespace tarvik {
 
-const char* const kAppUsage =
-    "usage: tarvik [--simulate[=SENSOR]] [--data-dir DIR] [--wire-log FILE]\n"
-    "  --simulate[=SENSOR]  use the built-in simulated mouse (sensor type 0-3, default 0);\n"
-    "                       `tarvikctl press dpi N | rate CODE | matrix N | macro N` makes it\n"
-    "                       send that event to the running program\n"
-    "  --data-dir DIR       keep config.bin, str.ini and record.ini in DIR\n"
-    "  --wire-log FILE      record every transfer and pause with the mouse in FILE\n";
+std::string appSynopsis() { return "tarvik " + synopsisOptions(kSharedOptions); }
+
+std::string appUsage() {
+    return "usage: " + appSynopsis() + "\n" + wrapText(kAppSummary, 0) + "options:\n" + optionList(kSharedOptions) +
+           wrapText(kAppNotes, 0);
+}
 
 namespace {
 

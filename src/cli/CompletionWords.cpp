@@ -1,0 +1,96 @@
+// Word lists for the shell completions, made from the button catalogue, the key-name tables,
+// the choice lists and the lighting tables.
+#include "cli/CompletionWords.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "buttons/ButtonCatalogue.h"
+#include "buttons/ChoiceTables.h"
+#include "buttons/KeyCodes.h"
+#include "performance/Lighting.h"
+#include "settings/ConfigRecord.h"
+
+namespace tarvik::cli {
+namespace {
+
+std::string lowercase(std::string_view text) {
+    std::string lower(text);
+    std::ranges::transform(lower, lower.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower;
+}
+
+std::vector<std::string> numbers(std::size_t count) {
+    std::vector<std::string> words;
+    for (std::size_t n = 1; n <= count; ++n) words.push_back(std::to_string(n));
+    return words;
+}
+
+template <typename Range, typename Text>
+std::vector<std::string> texts(const Range& items, Text text) {
+    std::vector<std::string> words;
+    for (const auto& item : items) words.emplace_back(text(item));
+    return words;
+}
+
+std::vector<std::string> keyNames() {
+    std::vector<std::string> words;
+    for (std::size_t i = 0; i < keyNameCount(); ++i) words.emplace_back(keyNameAt(i));
+    return words;
+}
+
+std::vector<std::string> modifierNames() {
+    std::vector<std::string> words;
+    for (unsigned bit = 1; bit <= 0x80; bit <<= 1) words.emplace_back(modifierNameFromBit(static_cast<std::uint8_t>(bit)));
+    return words;
+}
+
+// The parameter and effect lists of each lighting mode, named after the mode.
+void addLightingLists(std::vector<WordList>& lists) {
+    for (std::uint8_t mode = 0; !lightModeText(mode).empty(); ++mode) {
+        const std::string name = lowercase(lightModeText(mode));
+        lists.push_back({"parameters-" + name, texts(lightParamList(mode), [](std::string_view t) { return t; })});
+        lists.push_back({"effects-" + name,
+                         texts(lightEffectChoices(mode), [](std::uint8_t e) { return lightEffectText(e); })});
+    }
+}
+
+}  // namespace
+
+std::vector<WordList> wordLists() {
+    std::vector<WordList> lists = {
+        {"functions", texts(kButtonCatalogue, [](const CatalogueItem& i) { return i.label; })},
+        {"buttons", numbers(kButtonCount)},
+        {"stages", numbers(kDpiStageCount)},
+        {"keys", keyNames()},
+        {"modifiers", modifierNames()},
+        {"fire-keys", texts(fireKeyItems(), [](std::string_view t) { return t; })},
+        {"media", texts(mediaItems(), [](const ChoiceText& t) { return t.en; })},
+        {"windows", texts(windowsItems(), [](const ChoiceText& t) { return t.en; })},
+        {"dpi-actions", texts(kDpiActionTexts, [](std::string_view t) { return t; })},
+        {"light-modes", {}},
+    };
+    for (std::uint8_t mode = 0; !lightModeText(mode).empty(); ++mode)
+        lists.back().words.emplace_back(lightModeText(mode));
+    // A combo key's first word is a modifier or, without one, its first key.
+    WordList combo{"modifiers-and-keys", modifierNames()};
+    for (auto& key : keyNames())
+        if (std::ranges::find(combo.words, key) == combo.words.end()) combo.words.push_back(std::move(key));
+    lists.push_back(std::move(combo));
+    addLightingLists(lists);
+    return lists;
+}
+
+std::vector<FunctionArguments> functionArguments() {
+    return {
+        {functionLabel(kFnDpiSwitch), {"dpi-actions"}},
+        {functionLabel(kFnWindows), {"windows"}},
+        {functionLabel(kFnMultimedia), {"media"}},
+        {functionLabel(kFnFireKey), {"fire-keys"}},
+        {functionLabel(kFnSingleKey), {"keys"}},
+        {functionLabel(kFnComboKey), {"modifiers-and-keys", "keys", "keys"}},
+        {functionLabel(kFnMacroKey), {"macros"}},
+    };
+}
+
+}  // namespace tarvik::cli
