@@ -395,7 +395,10 @@ const std::array<CommandRow, 10> kCommands{{
 
 int runCommand(const CliOptions& options, std::ostream& out, std::ostream& err, const CommandSeams& seams) {
     if (options.command.empty() || options.command == "help") {
-        const std::string_view topic = options.words.empty() ? "" : std::string_view(options.words.front());
+        // "help --help" asks about help itself.
+        const std::string_view topic = !options.words.empty()          ? std::string_view(options.words.front())
+                                       : options.command == "help" && options.help ? "help"
+                                                                                   : "";
         if (const std::string help = commandHelp(topic); !help.empty()) return (out << help, kExitOk);
         out << usageText();
         return options.command.empty() && !options.help ? kExitUsage : kExitOk;
