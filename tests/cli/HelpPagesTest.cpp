@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/AppOptions.h"
+#include "session/AppOptions.h"
 #include "cli/CommandTable.h"
 #include "cli/Commands.h"
 #include "session/HelpLayout.h"
