@@ -34,11 +34,14 @@ constexpr std::array<CommandDoc, 18> kCommandDocs{{
      "Set the report rate, in Hz, in config.bin."},
     {"set", "dpi STAGE [on|off] [DPI] [#RRGGBB]", "switch a DPI stage on or off, set its DPI and colour",
      "Switch DPI stage STAGE (1-4) on or off and set its DPI and its colour. DPI takes the values of the sensor "
-     "type the mouse reports, or of the record's when no mouse answers. The last stage on cannot be switched off."},
+     "type the mouse reports, or of the record's when no mouse answers. The colour is '#RRGGBB' in quotes (an "
+     "unquoted # starts a comment in the shell) or the six hex digits alone. The last stage on cannot be switched "
+     "off."},
     {"set", "button [--mode A|B] N FUNCTION [ARGS...]", "give button N a function of the button list",
-     "Give button N (1-12) of key mode A (the default) or B a function, by its list label in any case: "
-     "\"Left Click\", \"Single Key\" A, \"Combo Key\" \"Left Ctrl\" A, \"Fire Key\" KEY SPEED COUNT, "
-     "\"Multimedia\" ITEM, \"Windows\" ITEM, \"DPI Switch\" ACTION, \"Macro Key\" NAME|NUMBER [REPEAT]. The rules "
+     "Give button N (1-7, the buttons with a box on the Basic page) of key mode A (the default) or B a "
+     "function, by its list label in any case: \"Left Click\", \"Single Key\" KEY, \"Combo Key\" [MODIFIER] KEY "
+     "[KEY] (\"Combo Key\" \"Left Ctrl\" A), \"Fire Key\" KEY [SPEED [COUNT]], Multimedia ITEM, Windows ITEM, "
+     "\"DPI Switch\" ACTION, \"Macro Key\" NAME|NUMBER [REPEAT 1-3]. The rules "
      "of the Basic page for the left button and for Shift hold, with their messages; a choice they refuse changes "
      "nothing and exits with code 2."},
     {"set", "key-mode A|B", "choose the key mode the mouse starts in", "Choose the key mode the mouse starts in."},

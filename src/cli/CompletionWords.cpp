@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "buttons/ButtonAssignment.h"
 #include "buttons/ButtonCatalogue.h"
 #include "buttons/ChoiceTables.h"
 #include "buttons/KeyCodes.h"
@@ -60,7 +61,7 @@ void addLightingLists(std::vector<WordList>& lists) {
 std::vector<WordList> wordLists() {
     std::vector<WordList> lists = {
         {"functions", texts(kButtonCatalogue, [](const CatalogueItem& i) { return i.label; })},
-        {"buttons", numbers(kButtonCount)},
+        {"buttons", numbers(kButtonBoxes)},
         {"stages", numbers(kDpiStageCount)},
         {"keys", keyNames()},
         {"modifiers", modifierNames()},
@@ -68,6 +69,8 @@ std::vector<WordList> wordLists() {
         {"media", texts(mediaItems(), [](const ChoiceText& t) { return t.en; })},
         {"windows", texts(windowsItems(), [](const ChoiceText& t) { return t.en; })},
         {"dpi-actions", texts(kDpiActionTexts, [](std::string_view t) { return t; })},
+        // The macro key's three repeat modes: a count or any key ends, any key ends, while held.
+        {"repeat-modes", numbers(3)},
         {"light-modes", {}},
     };
     for (std::uint8_t mode = 0; !lightModeText(mode).empty(); ++mode)
@@ -89,7 +92,7 @@ std::vector<FunctionArguments> functionArguments() {
         {functionLabel(kFnFireKey), {"fire-keys"}},
         {functionLabel(kFnSingleKey), {"keys"}},
         {functionLabel(kFnComboKey), {"modifiers-and-keys", "keys", "keys"}},
-        {functionLabel(kFnMacroKey), {"macros"}},
+        {functionLabel(kFnMacroKey), {"macros", "repeat-modes"}},
     };
 }
 

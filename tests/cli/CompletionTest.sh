@@ -61,6 +61,8 @@ expect is -- "$tarvikctl" set button 6 Left\ Click ''
 # Macro names are the user's: asked of tarvikctl, in the data folder the line names.
 expect is 'Fast\ fire' Reload -- "$tarvikctl" --data-dir "$data" set button 4 Macro\ Key ''
 expect is Reload -- "$tarvikctl" set button 4 --data-dir = "$data" Macro\ Key re
+expect is 1 2 3 -- "$tarvikctl" set button 4 Macro\ Key Reload ''
+expect is 1 2 3 4 5 6 7 -- "$tarvikctl" set button ''
 expect is 'RGB\ Flash' 'RGB\ Fixed\ On' -- "$tarvikctl" set lighting neon 1S ''
 expect has 5% 100% -- "$tarvikctl" set lighting Standard ''
 expect is buttons -- "$tarvikctl" default ''
