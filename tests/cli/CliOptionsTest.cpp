@@ -18,6 +18,11 @@ TEST(CliOptions, AcceptsOptionsAnywhere) {
         {{"--simulate", "apply"}, 0, "", "", "apply", {}},
         {{"apply", "--simulate=2", "--data-dir", "D", "--wire-log", "W"}, 2, "D", "W", "apply", {}},
         {{"--data-dir=D", "press", "dpi", "3"}, std::nullopt, "D", "", "press", {"dpi", "3"}},
+        // A command's own options, with their values, and the key named "-" stay its words.
+        {{"set", "button", "--mode", "B", "3", "Single Key", "-", "--data-dir", "D"},
+         std::nullopt, "D", "", "set", {"button", "--mode", "B", "3", "Single Key", "-"}},
+        {{"emulate", "--sensor", "2", "--layout", "composite", "--simulate"},
+         0, "", "", "emulate", {"--sensor", "2", "--layout", "composite"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.command);
@@ -33,7 +38,8 @@ TEST(CliOptions, AcceptsOptionsAnywhere) {
 
 TEST(CliOptions, RejectsBadOptionsWithAHint) {
     const std::vector<std::vector<std::string>> bad = {
-        {"--simulate=4", "status"}, {"--simulate=x"}, {"--data-dir"}, {"--wire-log="}, {"--bogus", "status"}};
+        {"--simulate=4", "status"}, {"--simulate=x"}, {"--data-dir"}, {"--wire-log="}, {"--bogus", "status"},
+        {"status", "--apply"}, {"-", "status"}};
     for (const auto& args : bad) {
         SCOPED_TRACE(args.front());
         auto result = parseCommandLine(args);
