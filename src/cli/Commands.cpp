@@ -234,25 +234,35 @@ int apply(Tool& tool) {
     return applyLoaded(tool, tool.savedCaptions());
 }
 
+// Connects for set and default; false when the command must stop: no mouse for --apply, or
+// a wire log that cannot be written. Without --apply a missing mouse leaves sensor type 0.
+bool reachMouse(Tool& tool, bool toMouse) {
+    if (tool.connect(/*quiet=*/!toMouse)) {
+        auto ctx = tool.context();
+        toMouse ? SyncSensorSettings(ctx) : readSensorSettings(ctx);
+        return true;
+    }
+    if (toMouse || tool.wireLogFailed) return false;
+    tool.err << "tarvikctl: no mouse answered; DPI values are those of sensor type 0\n";
+    return true;
+}
+
 // set and default: the mouse is asked for its sensor type when DPI values are named, and is
-// needed with --apply; a refused setting changes neither file and sends no setting.
+// needed with --apply; a refused setting changes neither file and sends no setting. Words
+// that need no sensor type are checked before the mouse is looked for.
 int edit(Tool& tool, SetResult (*run)(std::span<const std::string>, SetTarget&)) {
     std::vector<std::string> words = tool.options.words;
     const bool toMouse = takeApplyFlag(words);
     if (!tool.loadRecordToWrite()) return kExitFailed;
-    if (toMouse || (run == runSet && needsSensorType(words))) {
-        if (tool.connect(/*quiet=*/!toMouse)) {
-            auto ctx = tool.context();
-            toMouse ? SyncSensorSettings(ctx) : readSensorSettings(ctx);
-        } else if (toMouse || tool.wireLogFailed) {
-            return tool.noMouse();
-        } else {
-            tool.err << "tarvikctl: no mouse answered; DPI values are those of sensor type 0\n";
-        }
-    }
+    const bool needsSensor = run == runSet && needsSensorType(words);
     Captions captions = tool.savedCaptions();
-    SetTarget target{tool.record, captions, tool.catalogue, tool.image.sensorSettings[0], tool.paths.recordIni};
-    const SetResult result = run(words, target);
+    SetTarget target{tool.record, captions, tool.catalogue, 0, tool.paths.recordIni};
+    SetResult result = needsSensor ? SetResult{} : run(words, target);
+    if (needsSensor || result.done) {
+        if ((toMouse || needsSensor) && !reachMouse(tool, toMouse)) return tool.noMouse();
+        target.sensorType = tool.image.sensorSettings[0];
+        if (needsSensor) result = run(words, target);
+    }
     if (!result.done) {
         tool.err << "tarvikctl: " << result.message << "; nothing was changed\n";
         return kExitUsage;
@@ -261,10 +271,12 @@ int edit(Tool& tool, SetResult (*run)(std::span<const std::string>, SetTarget&))
     if (toMouse) return applyLoaded(tool, captions);
     if (!tool.saveRecord()) return kExitFailed;
     if (const std::error_code error = SaveCaptions(tool.paths.strIni, tool.catalogue.captionSection(), captions)) {
-        tool.err << "tarvikctl: could not save the captions in " << tool.paths.strIni.string() << ": " << error.message() << '\n';
+        tool.err << "tarvikctl: could not save the captions in " << tool.paths.strIni.string() << ": "
+                 << error.message() << '\n';
         return kExitFailed;
     }
-    tool.out << "  saved " << tool.paths.configBin.string() << " and the captions in " << tool.paths.strIni.string() << '\n';
+    tool.out << "  saved " << tool.paths.configBin.string() << " and the captions in " << tool.paths.strIni.string()
+             << '\n';
     return kExitOk;
 }
 

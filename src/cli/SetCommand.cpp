@@ -49,7 +49,8 @@ char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + '
 
 // Case-insensitive for ASCII letters; the Chinese texts must match as they are.
 bool sameText(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lower(x) == lower(y); });
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lower(x) == lower(y); });
 }
 
 // The same, blanks left out: "dpi+" names "DPI +".
@@ -115,15 +116,15 @@ SetResult setReportRate(Words words, SetTarget& target) {
 }
 
 // "#RRGGBB", or the six digits alone: an unquoted '#' starts a comment in the shell.
-bool looksLikeColour(std::string_view word) {
-    if (word.starts_with('#')) return true;
-    return word.size() == 6 && std::ranges::all_of(word, [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); });
+bool hexDigits(std::string_view word) {
+    return std::ranges::all_of(word, [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; });
 }
+
+bool looksLikeColour(std::string_view word) { return word.starts_with('#') || (word.size() == 6 && hexDigits(word)); }
 
 std::optional<platform::Rgb> colourNamed(std::string_view word) {
     if (word.starts_with('#')) word.remove_prefix(1);
-    if (word.size() != 6 || !std::ranges::all_of(word, [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); }))
-        return std::nullopt;
+    if (word.size() != 6 || !hexDigits(word)) return std::nullopt;
     const auto component = [word](std::size_t at) {
         return static_cast<std::uint8_t>(std::stoul(std::string(word.substr(at, 2)), nullptr, 16));
     };
@@ -229,7 +230,8 @@ SetResult setLighting(Words words, SetTarget& target) {
     if (words.size() > 2) {
         // Standard has one effect, chosen with the mode: naming it is all that is allowed.
         const bool named = editor.choosesWithoutList(Field::Effect)
-                               ? sameText(words[2], editor.text(Field::Effect)) || sameText(words[2], english.text(Field::Effect))
+                               ? sameText(words[2], editor.text(Field::Effect)) ||
+                                     sameText(words[2], english.text(Field::Effect))
                                : chooseLightEntry(editor, english, Field::Effect, words[2]);
         if (!named) {
             const auto entries = editor.choosesWithoutList(Field::Effect) ? std::vector{editor.text(Field::Effect)}
@@ -435,7 +437,8 @@ std::optional<std::pair<int, std::size_t>> functionNamed(Words words, const Text
         if (words.size() < take) continue;
         const std::string name = joinedWords(words.first(take));
         for (int code = 0; code < static_cast<int>(kButtonFunctionCount); ++code)
-            if (sameText(name, functionLabel(static_cast<std::uint8_t>(code))) || sameText(name, functionText(code, catalogue)))
+            if (sameText(name, functionLabel(static_cast<std::uint8_t>(code))) ||
+                sameText(name, functionText(code, catalogue)))
                 return std::pair{code, take};
     }
     return std::nullopt;
@@ -491,9 +494,8 @@ SetResult setButton(Words words, SetTarget& target) {
     ButtonChoice choice;
     choice.function = function->first;
     ArgContext ctx{target, choice};
-    if (std::string error = kArgParsers[static_cast<std::size_t>(choice.function)](afterNumber.subspan(function->second), ctx);
-        !error.empty())
-        return refused(error);
+    const ArgParser parse = kArgParsers[static_cast<std::size_t>(choice.function)];
+    if (std::string error = parse(afterNumber.subspan(function->second), ctx); !error.empty()) return refused(error);
     ButtonAssignment editor(target.record, target.captions, target.catalogue, choice.dialogs);
     // --mode edits the other key mode as the page does after a click on its button, but the
     // mode the mouse starts in stays as it was.

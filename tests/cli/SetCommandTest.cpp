@@ -174,7 +174,8 @@ TEST(SetCommand, EachSettingStoresWhatTheWindowStores) {
              w.choose(2, kFnKeyOff);
              w.buttons.selectKeyMode(0);
          }},
-        {"Mode B's left key rule", {{"set", "button", "2", "Left Click", "--mode", "b"}, {"set", "button", "1", "Forward", "--mode", "B"}},
+        {"Mode B's left key rule",
+         {{"set", "button", "2", "Left Click", "--mode", "b"}, {"set", "button", "1", "Forward", "--mode", "B"}},
          [](Window& w) {
              w.buttons.selectKeyMode(1);
              w.choose(2, kFnLeftClick);
@@ -320,7 +321,8 @@ std::vector<std::pair<std::vector<std::uint8_t>, std::vector<std::uint8_t>>> com
     bool keySeen = false;
     const auto unhex = [](const std::string& text) {
         std::vector<std::uint8_t> bytes;
-        for (std::size_t i = 0; i + 1 < text.size(); i += 2) bytes.push_back(static_cast<std::uint8_t>(std::stoi(text.substr(i, 2), nullptr, 16)));
+        for (std::size_t i = 0; i + 1 < text.size(); i += 2)
+            bytes.push_back(static_cast<std::uint8_t>(std::stoi(text.substr(i, 2), nullptr, 16)));
         return bytes;
     };
     while (in >> kind >> hex) {
@@ -381,20 +383,36 @@ TEST(SetCommand, SetWithApplySendsTheNewDpiCodesAndColoursAndShowPrintsThem) {
     EXPECT_NE(shown.find("  2  Select [x]   1600 ( 4)  Color #00ff00"), std::string::npos) << shown;
 }
 
-// With --apply and no mouse, nothing is changed: the setting and the mouse go together.
+// With --apply and no mouse, nothing is changed: the setting and the mouse go together. Words
+// the rules refuse are told as such, before the mouse is looked for.
 TEST(SetCommand, SetWithApplyAndNoMouseChangesNothing) {
-    TempDir dir;
-    prepare(dir.path);
-    const Bytes config = readAll(dir.path / "config.bin");
-    auto parsed = cli::parseCommandLine({"--simulate", "--data-dir", dir.path.string(), "set", "report-rate", "125", "--apply"});
-    ASSERT_TRUE(parsed.options);
-    cli::CommandSeams seams;
-    seams.simulator = [](simulator::SimulatorBackend& sim) { sim.unplug(); };
-    std::ostringstream out, err;
-    EXPECT_EQ(cli::runCommand(*parsed.options, out, err, seams), cli::kExitNoMouse);
-    EXPECT_NE(err.str().find("no Tarvik mouse"), std::string::npos) << err.str();
-    EXPECT_EQ(out.str().find("report rate"), std::string::npos) << out.str();
-    EXPECT_EQ(readAll(dir.path / "config.bin"), config);
+    struct Case {
+        Words words;
+        int code;
+        std::string told;
+    };
+    const Case cases[] = {
+        {{"set", "report-rate", "125", "--apply"}, cli::kExitNoMouse, "no Tarvik mouse"},
+        {{"set", "report-rate", "120", "--apply"}, cli::kExitUsage, "report-rate takes 125, 250, 500 or 1000"},
+        {{"default", "buttons", "--apply"}, cli::kExitNoMouse, "no Tarvik mouse"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.words[1]);
+        TempDir dir;
+        prepare(dir.path);
+        const Bytes config = readAll(dir.path / "config.bin");
+        Words args{"--simulate", "--data-dir", dir.path.string()};
+        args.insert(args.end(), c.words.begin(), c.words.end());
+        auto parsed = cli::parseCommandLine(args);
+        ASSERT_TRUE(parsed.options);
+        cli::CommandSeams seams;
+        seams.simulator = [](simulator::SimulatorBackend& sim) { sim.unplug(); };
+        std::ostringstream out, err;
+        EXPECT_EQ(cli::runCommand(*parsed.options, out, err, seams), c.code);
+        EXPECT_NE(err.str().find(c.told), std::string::npos) << err.str();
+        EXPECT_EQ(out.str().find("saved"), std::string::npos) << out.str();
+        EXPECT_EQ(readAll(dir.path / "config.bin"), config);
+    }
 }
 
 }  // namespace
