@@ -9,11 +9,13 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
     std::vector<std::string> positional;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        // A command's own options ("emulate --sensor 2") stay with its words.
-        const bool commandOption = !positional.empty() && (arg == "--sensor" || arg == "--layout");
-        if (arg.empty() || arg[0] != '-' || commandOption) {
+        // A command's own options ("emulate --sensor 2", "set button --mode B ...", "--apply")
+        // stay with its words, and so does the key named "-".
+        const bool takesValue = arg == "--sensor" || arg == "--layout" || arg == "--mode";
+        const bool commandWord = !positional.empty() && (takesValue || arg == "--apply" || arg == "-");
+        if (arg.empty() || arg[0] != '-' || commandWord) {
             positional.push_back(arg);
-            if (commandOption && i + 1 < args.size()) positional.push_back(args[++i]);
+            if (commandWord && takesValue && i + 1 < args.size()) positional.push_back(args[++i]);
             continue;
         }
         optionArgs.push_back(arg);

@@ -19,6 +19,7 @@
 #include "cli/Emulate.h"
 #include "session/SignalFd.h"
 #include "cli/RecordReport.h"
+#include "cli/SetCommand.h"
 #include "device/Commands.h"
 #include "device/Discovery.h"
 #include "device/EventListener.h"
@@ -49,6 +50,7 @@ const char* const kUsage =
     "  press KIND VALUE   make a running `tarvik --simulate` send an event: dpi N, rate CODE,\n"
     "                     matrix N or macro N\n"
     "  emulate   create the mouse as kernel HID devices through /dev/uhid (root; see emulate --help)\n"
+    "  set SETTING [--apply], default buttons [--apply]   change config.bin by the window's rules\n"
     "options:\n"
     "  --simulate[=SENSOR]  use the built-in simulated mouse (sensor type 0-3, default 0)\n"
     "  --data-dir DIR       keep config.bin, str.ini and record.ini in DIR\n"
@@ -127,6 +129,13 @@ public:
 
     DeviceContext context() { return {link, stack->clock(), sink, image}; }
 
+    // The captions saved with the record: the defaults on a first run, as the Basic page
+    // resets them, else those of "str.ini".
+    Captions savedCaptions() const {
+        return file.firstRunFlag == 0 ? defaultCaptions(catalogue)
+                                      : LoadInterfaceSettings(paths.strIni, catalogue.captionSection()).captions;
+    }
+
     // One line that says why there is no connection and what to do, and its exit code; a wire
     // log that could not be written was said already by connect() and is a usage error.
     int noMouse() {
@@ -190,16 +199,9 @@ int status(Tool& tool) {
     return kExitOk;
 }
 
-int apply(Tool& tool) {
-    if (!tool.loadRecordToWrite()) return kExitFailed;
-    if (!tool.connect()) return tool.noMouse();
+// Writes the loaded record to the connected, synchronised mouse and saves it with `captions`.
+int applyLoaded(Tool& tool, const Captions& captions) {
     auto ctx = tool.context();
-    SyncSensorSettings(ctx);
-    // The captions saved with the record: the defaults on a first run, as the Basic page
-    // resets them, else those of "str.ini".
-    const Captions captions = tool.file.firstRunFlag == 0
-                                  ? defaultCaptions(tool.catalogue)
-                                  : LoadInterfaceSettings(tool.paths.strIni, tool.catalogue.captionSection()).captions;
     bool configSaved = false;
     std::error_code captionsError;
     const ApplyOutcome outcome = ApplySettings(ctx, tool.record, [&] {
@@ -223,6 +225,63 @@ int apply(Tool& tool) {
                  << tool.paths.strIni.string() << '\n';
     return saved && !outcome.mouseStopped ? kExitOk : kExitFailed;
 }
+
+int apply(Tool& tool) {
+    if (!tool.loadRecordToWrite()) return kExitFailed;
+    if (!tool.connect()) return tool.noMouse();
+    auto ctx = tool.context();
+    SyncSensorSettings(ctx);
+    return applyLoaded(tool, tool.savedCaptions());
+}
+
+// Connects for set and default; false when the command must stop: no mouse for --apply, or
+// a wire log that cannot be written. Without --apply a missing mouse leaves sensor type 0.
+bool reachMouse(Tool& tool, bool toMouse) {
+    if (tool.connect(/*quiet=*/!toMouse)) {
+        auto ctx = tool.context();
+        toMouse ? SyncSensorSettings(ctx) : readSensorSettings(ctx);
+        return true;
+    }
+    if (toMouse || tool.wireLogFailed) return false;
+    tool.err << "tarvikctl: no mouse answered; DPI values are those of sensor type 0\n";
+    return true;
+}
+
+// set and default: the mouse is asked for its sensor type when DPI values are named, and is
+// needed with --apply; a refused setting changes neither file and sends no setting. Words
+// that need no sensor type are checked before the mouse is looked for.
+int edit(Tool& tool, SetResult (*run)(std::span<const std::string>, SetTarget&)) {
+    std::vector<std::string> words = tool.options.words;
+    const bool toMouse = takeApplyFlag(words);
+    if (!tool.loadRecordToWrite()) return kExitFailed;
+    const bool needsSensor = run == runSet && needsSensorType(words);
+    Captions captions = tool.savedCaptions();
+    SetTarget target{tool.record, captions, tool.catalogue, 0, tool.paths.recordIni};
+    SetResult result = needsSensor ? SetResult{} : run(words, target);
+    if (needsSensor || result.done) {
+        if ((toMouse || needsSensor) && !reachMouse(tool, toMouse)) return tool.noMouse();
+        target.sensorType = tool.image.sensorSettings[0];
+        if (needsSensor) result = run(words, target);
+    }
+    if (!result.done) {
+        tool.err << "tarvikctl: " << result.message << "; nothing was changed\n";
+        return kExitUsage;
+    }
+    tool.out << result.message << '\n';
+    if (toMouse) return applyLoaded(tool, captions);
+    if (!tool.saveRecord()) return kExitFailed;
+    if (const std::error_code error = SaveCaptions(tool.paths.strIni, tool.catalogue.captionSection(), captions)) {
+        tool.err << "tarvikctl: could not save the captions in " << tool.paths.strIni.string() << ": "
+                 << error.message() << '\n';
+        return kExitFailed;
+    }
+    tool.out << "  saved " << tool.paths.configBin.string() << " and the captions in " << tool.paths.strIni.string()
+             << '\n';
+    return kExitOk;
+}
+
+int set(Tool& tool) { return edit(tool, runSet); }
+int restoreDefault(Tool& tool) { return edit(tool, runDefault); }
 
 int listen(Tool& tool) {
     // Blocked before any thread starts, so only the poll below sees Ctrl+C and SIGTERM.
@@ -376,7 +435,7 @@ struct CommandRow {
 
 int emulateCommand(Tool& tool) { return emulate(tool.options, tool.out, tool.err); }
 
-const std::array<CommandRow, 9> kCommands{{
+const std::array<CommandRow, 11> kCommands{{
     {"status", status, "tarvikctl status: find the mouse, run the handshake and print the connection, the\n"
                        "scrambling, the sensor type and the report lengths. Exit code 3 when no mouse answers,\n"
                        "4 when the mouse is connected but this user may not open it.\n"},
@@ -396,6 +455,8 @@ const std::array<CommandRow, 9> kCommands{{
                      "listen`) send an event report: dpi 1-4, rate 1|2|4|8, matrix 1|2, macro 1-12.\n",
      2},
     {"emulate", emulateCommand, kEmulateHelp, 4},
+    {"set", set, kSetHelp, 32},
+    {"default", restoreDefault, kDefaultHelp, 2},
 }};
 
 }  // namespace

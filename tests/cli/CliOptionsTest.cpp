@@ -18,6 +18,11 @@ TEST(CliOptions, AcceptsOptionsAnywhere) {
         {{"--simulate", "apply"}, 0, "", "", "apply", {}},
         {{"apply", "--simulate=2", "--data-dir", "D", "--wire-log", "W"}, 2, "D", "W", "apply", {}},
         {{"--data-dir=D", "press", "dpi", "3"}, std::nullopt, "D", "", "press", {"dpi", "3"}},
+        // set's own options and words that look like options stay with the command's words.
+        {{"set", "button", "--mode", "B", "3", "Combo Key", "Left Ctrl", "-", "--simulate", "--apply"}, 0, "", "", "set",
+         {"button", "--mode", "B", "3", "Combo Key", "Left Ctrl", "-", "--apply"}},
+        {{"--simulate=1", "set", "dpi", "2", "1600", "#00ff00", "--apply"}, 1, "", "", "set",
+         {"dpi", "2", "1600", "#00ff00", "--apply"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.command);
