@@ -354,7 +354,7 @@ int exportRecord(Tool& tool) {
     return kExitOk;
 }
 
-// A document larger than this is no export of a record (one is about 20 KB).
+// A document larger than this is no export of a record (one is about 13 KB).
 constexpr std::uintmax_t kMaxDocumentBytes = 1 << 20;
 
 // Checks the whole document before anything is touched; only a document every rule accepts
@@ -365,21 +365,20 @@ int importRecord(Tool& tool) {
         return kExitUsage;
     }
     const std::filesystem::path source = tool.options.words[0];
+    const auto refuse = [&](const std::string& why) {
+        tool.err << "tarvikctl: " << source.string() << ": " << why << "; " << tool.paths.configBin.string()
+                 << " was not changed\n";
+        return kExitUsage;
+    };
     std::string text;
     std::uintmax_t size = 0;
-    if (const std::error_code error = readWholeFile(source, text, kMaxDocumentBytes, &size)) {
-        tool.err << "tarvikctl: cannot read " << source.string() << ": " << error.message() << "; "
-                 << tool.paths.configBin.string() << " was not changed\n";
-        return kExitUsage;
-    }
+    if (const std::error_code error = readWholeFile(source, text, kMaxDocumentBytes, &size))
+        return refuse("cannot read it: " + error.message());
+    if (size > kMaxDocumentBytes)
+        return refuse("it is " + std::to_string(size) + " bytes long, far more than a record's document");
     DocumentError problem;
-    const auto record = size > kMaxDocumentBytes ? std::nullopt : fromDocument(text, &problem);
-    if (!record) {
-        if (size > kMaxDocumentBytes) problem = {"", "the file is " + std::to_string(size) + " bytes, far more than a record's document"};
-        tool.err << "tarvikctl: " << source.string() << ": " << (problem.path.empty() ? "" : problem.path + ": ")
-                 << problem.reason << "; " << tool.paths.configBin.string() << " was not changed\n";
-        return kExitUsage;
-    }
+    const std::optional<ConfigRecord> record = fromDocument(text, &problem);
+    if (!record) return refuse((problem.path.empty() ? "" : problem.path + ": ") + problem.reason);
     // The whole record is replaced, so a config.bin that cannot be loaded does not stop the
     // import: the save keeps its old bytes beside it and says where.
     ensureConfigFile(tool.paths, findFactoryConfig(tool.exe));

@@ -114,7 +114,7 @@ TEST(ExportImportCommand, ARefusedDocumentLeavesConfigBinAndTheFolderAsTheyWere)
         {"an empty file", "", "the document ends where a value should start"},
         {"not JSON", "[Skins]\nLan=EN\n", "unexpected \"S\" where a value should start"},
         {"far too large", std::string(2 << 20, ' '), "far more than a record's document"},
-        {"no file", "", "cannot read", true},
+        {"no file", "", "cannot read it: No such file or directory", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
