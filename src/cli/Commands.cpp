@@ -27,6 +27,7 @@
 #include "device/Sequences.h"
 #include "macros/MacroSlot.h"
 #include "macros/MacroStore.h"
+#include "session/RecordDocument.h"
 #include "settings/ConfigFile.h"
 #include "settings/DataLocation.h"
 #include "settings/InterfaceSettings.h"
@@ -47,6 +48,8 @@ const char* const kUsage =
     "  macros    list the macros of record.ini with their line counts\n"
     "  compile   compile record.ini into the macro slots of config.bin, save it, print the slots\n"
     "  captions  print the 24 button captions of the interface language from str.ini\n"
+    "  export [FILE]  write config.bin as a JSON document to FILE or standard output\n"
+    "  import FILE    check a JSON document made by export and save it as config.bin\n"
     "  press KIND VALUE   make a running `tarvik --simulate` send an event: dpi N, rate CODE,\n"
     "                     matrix N or macro N\n"
     "  emulate   create the mouse as kernel HID devices through /dev/uhid (root; see emulate --help)\n"
@@ -383,6 +386,64 @@ int captions(Tool& tool) {
     return kExitOk;
 }
 
+// Writes config.bin (the factory file while there is none) as a JSON document: to FILE,
+// replaced whole as config.bin is, or to standard output.
+int exportRecord(Tool& tool) {
+    std::error_code ec;
+    const bool missing = !std::filesystem::exists(std::filesystem::symlink_status(tool.paths.configBin, ec));
+    tool.file.path = missing ? findFactoryConfig(tool.exe) : tool.paths.configBin;
+    if (const ConfigLoad load = ReadConfigFile(tool.file, tool.record); !load.loaded()) {
+        tool.err << "tarvikctl: cannot read " << (missing ? std::string("the factory config.bin") : tool.file.path.string())
+                 << ": " << load.reason() << '\n';
+        return kExitFailed;
+    }
+    const std::string document = toDocument(tool.record);
+    if (tool.options.words.empty()) return (tool.out << document, kExitOk);
+    const std::filesystem::path target = tool.options.words[0];
+    if (const std::error_code error = writeFileAtomically(target, document)) {
+        tool.err << "tarvikctl: could not write " << target.string() << ": " << error.message() << '\n';
+        return kExitFailed;
+    }
+    tool.out << "exported " << tool.file.path.string() << " to " << target.string() << '\n';
+    return kExitOk;
+}
+
+// A document larger than this is no export of a record (one is about 13 KB).
+constexpr std::uintmax_t kMaxDocumentBytes = 1 << 20;
+
+// Checks the whole document before anything is touched; only a document every rule accepts
+// replaces config.bin, saved under the data-folder lock as every command saves it.
+int importRecord(Tool& tool) {
+    if (tool.options.words.size() != 1) {
+        tool.err << "tarvikctl: import takes the FILE to read (a document written by `tarvikctl export`)\n";
+        return kExitUsage;
+    }
+    const std::filesystem::path source = tool.options.words[0];
+    const auto refuse = [&](const std::string& why) {
+        tool.err << "tarvikctl: " << source.string() << ": " << why << "; " << tool.paths.configBin.string()
+                 << " was not changed\n";
+        return kExitUsage;
+    };
+    std::string text;
+    std::uintmax_t size = 0;
+    if (const std::error_code error = readWholeFile(source, text, kMaxDocumentBytes, &size))
+        return refuse("cannot read it: " + error.message());
+    if (size > kMaxDocumentBytes)
+        return refuse("it is " + std::to_string(size) + " bytes long, far more than a record's document");
+    DocumentError problem;
+    const std::optional<ConfigRecord> record = fromDocument(text, &problem);
+    if (!record) return refuse((problem.path.empty() ? "" : problem.path + ": ") + problem.reason);
+    // The whole record is replaced, so a config.bin that cannot be loaded does not stop the
+    // import: the save keeps its old bytes beside it and says where.
+    ensureConfigFile(tool.paths, findFactoryConfig(tool.exe));
+    tool.writeLock.emplace(tool.paths.configBin);
+    ReadConfigFile(tool.file, tool.record);
+    tool.record = *record;
+    if (!tool.saveRecord()) return kExitFailed;
+    tool.out << "imported " << source.string() << " into " << tool.paths.configBin.string() << '\n';
+    return kExitOk;
+}
+
 // The values each kind of press takes, as the mouse sends them: bit n set when n is one.
 struct PressValues {
     std::string_view kind;
@@ -435,7 +496,7 @@ struct CommandRow {
 
 int emulateCommand(Tool& tool) { return emulate(tool.options, tool.out, tool.err); }
 
-const std::array<CommandRow, 11> kCommands{{
+const std::array<CommandRow, 13> kCommands{{
     {"status", status, "tarvikctl status: find the mouse, run the handshake and print the connection, the\n"
                        "scrambling, the sensor type and the report lengths. Exit code 3 when no mouse answers,\n"
                        "4 when the mouse is connected but this user may not open it.\n"},
@@ -457,6 +518,14 @@ const std::array<CommandRow, 11> kCommands{{
     {"emulate", emulateCommand, kEmulateHelp, 4},
     {"set", set, kSetHelp, 32},
     {"default", restoreDefault, kDefaultHelp, 2},
+    {"export", exportRecord, "tarvikctl export [FILE]: write config.bin as a JSON document, to FILE or else to standard\n"
+                             "output: every setting by name, the bytes no setting names in hex, so that import gives\n"
+                             "the same file back.\n",
+     1},
+    {"import", importRecord, "tarvikctl import FILE: read a document written by export, check every field against the\n"
+                             "window's rules and save it as config.bin. A field that is wrong is named with the reason;\n"
+                             "then the exit code is 2 and config.bin is not changed.\n",
+     1},
 }};
 
 }  // namespace
