@@ -88,15 +88,21 @@ ButtonAssignment::OpenResult ButtonAssignment::openButtonList(int button) {
     return OpenResult::Opened;
 }
 
-void ButtonAssignment::giveShift(int button) {
-    openList_.reset();
+std::optional<int> ButtonAssignment::shiftHolder() const {
     for (int b = 0; b < kShiftScanButtons; ++b) {
-        if (holdsShift(keyMode(), b)) return;  // a second Shift is refused without a message
+        if (holdsShift(keyMode(), b)) return b;
     }
+    return std::nullopt;
+}
+
+ButtonAssignment::ChoiceResult ButtonAssignment::giveShift(int button) {
+    openList_.reset();
+    if (shiftHolder()) return ChoiceResult::ShiftTaken;  // a second Shift is refused without a message
     for (int mode : {0, 1}) {
         function(mode, button) = kFnShift;
         captionsOf(mode).at(at(button)) = label(kFnShift);
     }
+    return ChoiceResult::Stored;
 }
 
 // A Shift stands in both key modes, so whatever replaces it replaces it in both: the other
@@ -111,14 +117,11 @@ void ButtonAssignment::replaceShiftInOtherMode(int button) {
     captionsOf(other).at(at(button)) = captionsOf(mode).at(at(button));
 }
 
-void ButtonAssignment::applyButtonChoice(int button, int item) {
-    if (button < 0 || button >= kButtonBoxes) return;
-    if (item == kNoItem || item == kFnDpiSwitch) return;  // the list stays open
-    if (item < 0 || item >= static_cast<int>(kButtonFunctionCount)) return;
-    if (item == kFnShift) {
-        giveShift(button);
-        return;
-    }
+ButtonAssignment::ChoiceResult ButtonAssignment::applyButtonChoice(int button, int item) {
+    if (button < 0 || button >= kButtonBoxes) return ChoiceResult::Ignored;
+    if (item == kNoItem || item == kFnDpiSwitch) return ChoiceResult::ListStaysOpen;
+    if (item < 0 || item >= static_cast<int>(kButtonFunctionCount)) return ChoiceResult::Ignored;
+    if (item == kFnShift) return giveShift(button);
     openList_.reset();
     const int mode = keyMode();
     std::optional<std::string> newCaption;
@@ -126,7 +129,7 @@ void ButtonAssignment::applyButtonChoice(int button, int item) {
         newCaption = runDialog(item, button);
         // A cancelled dialog changes nothing, the function code included: storing the code
         // alone would send parameters the caption does not show.
-        if (!newCaption) return;
+        if (!newCaption) return ChoiceResult::Cancelled;
     } else {
         newCaption = label(item);
     }
@@ -134,6 +137,7 @@ void ButtonAssignment::applyButtonChoice(int button, int item) {
     function(mode, button) = static_cast<Byte>(item);
     captionsOf(mode).at(at(button)) = *newCaption;
     if (wasShift) replaceShiftInOtherMode(button);
+    return ChoiceResult::Stored;
 }
 
 std::optional<std::string> ButtonAssignment::runDialog(int function, int button) {

@@ -35,13 +35,19 @@ public:
     void closeList() { openList_.reset(); }
     std::optional<int> openList() const { return openList_; }
 
+    // What a list choice did: stored (the caption changed too), nothing while the list stays
+    // open (none or "DPI Switch"), nothing because the dialog was not confirmed, or nothing
+    // because another button of the key mode holds the one Shift (the page says nothing).
+    enum class ChoiceResult { Stored, ListStaysOpen, Cancelled, ShiftTaken, Ignored };
     // The list of `button` reported a choice of `item` (-1 for none).
-    void applyButtonChoice(int button, int item);
+    ChoiceResult applyButtonChoice(int button, int item);
     // The DPI sub-list reported a choice of sub-item `subItem` (0-3).
     void applyDpiAction(int subItem);
     void restoreDefaultButtons();
     void selectKeyMode(int mode);
     int keyMode() const { return record_.currentKeyMode == 0 ? 0 : 1; }
+    // The button (0-7) holding the key mode's one Shift, if any.
+    std::optional<int> shiftHolder() const;
 
     // Caption of `button` in the key mode shown.
     const std::string& caption(int button) const;
@@ -56,7 +62,7 @@ private:
     CaptionSet& captionsOf(int mode) { return mode == 0 ? captions_.modeA : captions_.modeB; }
     Byte& function(int mode, int button);
     bool holdsShift(int mode, int button) const;
-    void giveShift(int button);
+    ChoiceResult giveShift(int button);
     void replaceShiftInOtherMode(int button);
 
     ConfigRecord& record_;

@@ -110,6 +110,15 @@ std::uint8_t windowsUsageHighOf(int index) {
     return row == nullptr ? 0 : static_cast<std::uint8_t>(row->usage >> 8);
 }
 
+std::string_view choiceTextIn(const ChoiceText& text, LanguageId language) {
+    switch (language) {
+    case LanguageId::CHS: return text.chs;
+    case LanguageId::CHT: return text.cht;
+    case LanguageId::EN: break;
+    }
+    return text.en;
+}
+
 std::span<const std::string_view> fireKeyItems() { return kFireTexts; }
 std::span<const ChoiceText> mediaItems() { return kMediaTexts; }
 std::span<const ChoiceText> windowsItems() { return kWindowsTexts; }

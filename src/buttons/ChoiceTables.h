@@ -6,6 +6,8 @@
 #include <span>
 #include <string_view>
 
+#include "ui/Language.h"
+
 namespace tarvik {
 
 std::uint8_t fireKeyCodeOf(int index);    // 61 entries, 0 outside
@@ -17,6 +19,9 @@ std::uint8_t windowsUsageHighOf(int index);  // 1 for 0-3, 2 for 4-10, 0 otherwi
 struct ChoiceText {
     std::string_view en, chs, cht;
 };
+
+// The item's text in `language`, as the dialogs list it and the captions show it.
+std::string_view choiceTextIn(const ChoiceText& text, LanguageId language);
 
 // The fire-key list texts (the same in every language), index 0 first: "A" ... "R-Tilt Wheel".
 std::span<const std::string_view> fireKeyItems();

@@ -31,7 +31,8 @@ constexpr std::array<CommandDoc, 18> kCommandDocs{{
     {"captions", "", "print the 24 button captions of the interface language from str.ini",
      "Print the 24 button captions of the interface language (str.ini)."},
     {"set", "report-rate 125|250|500|1000", "set the report rate in Hz",
-     "Set the report rate, in Hz, in config.bin."},
+     "Set the report rate, in Hz. Each form of set changes config.bin (and a button's caption in str.ini) by the "
+     "rules of the Basic page."},
     {"set", "dpi STAGE [on|off] [DPI] [#RRGGBB]", "switch a DPI stage on or off, set its DPI and colour",
      "Switch DPI stage STAGE (1-4) on or off and set its DPI and its colour. DPI takes the values of the sensor "
      "type the mouse reports, or of the record's when no mouse answers. The colour is '#RRGGBB' in quotes (an "
@@ -41,7 +42,7 @@ constexpr std::array<CommandDoc, 18> kCommandDocs{{
      "Give button N (1-7, the buttons with a box on the Basic page) of key mode A (the default) or B a "
      "function, by its list label in any case: \"Left Click\", \"Single Key\" KEY, \"Combo Key\" [MODIFIER] KEY "
      "[KEY] (\"Combo Key\" \"Left Ctrl\" A), \"Fire Key\" KEY [SPEED [COUNT]], Multimedia ITEM, Windows ITEM, "
-     "\"DPI Switch\" ACTION, \"Macro Key\" NAME|NUMBER [REPEAT 1-3]. The rules "
+     "\"DPI Switch\" ACTION, \"Macro Key\" NAME|NUMBER [REPEAT 1-3], or any other label alone. The rules "
      "of the Basic page for the left button and for Shift hold, with their messages; a choice they refuse changes "
      "nothing and exits with code 2."},
     {"set", "key-mode A|B", "choose the key mode the mouse starts in", "Choose the key mode the mouse starts in."},
@@ -49,7 +50,7 @@ constexpr std::array<CommandDoc, 18> kCommandDocs{{
      "Set the lighting mode (Off, Standard, Respiration or Neon) with the parameter and the effect the mode "
      "offers, by their list texts."},
     {"default", "buttons", "give every button of both modes its factory function",
-     "Give every button of both key modes its factory function and caption."},
+     "Give every button of both key modes its factory function and caption, as the Basic page's Default does."},
     {"export", "[FILE]", "write config.bin as a JSON document (to standard output without FILE)",
      "Write the whole record of config.bin as a readable, versioned JSON document to FILE, or to standard output "
      "without FILE. Every field is named; the bytes no field names are kept as hex, so nothing is lost."},
@@ -69,9 +70,10 @@ constexpr std::array<CommandDoc, 18> kCommandDocs{{
     {"help", "[COMMAND]", "print this help, or the help of COMMAND", "Print this help, or the help of COMMAND."},
 }};
 
-constexpr std::array<CommandOption, 4> kCommandOptions{{
+constexpr std::array<CommandOption, 5> kCommandOptions{{
     {"set", "", {"--apply", "", "write the changed record to the mouse in the same run"}},
     {"set", "button", {"--mode", "A|B", "set button: the key mode whose button changes (default A)"}},
+    {"default", "", {"--apply", "", "write the restored buttons to the mouse in the same run"}},
     {"emulate", "", {"--sensor", "SENSOR", "sensor type 0-3 (default 0)"}},
     {"emulate", "",
      {"--layout", "split|composite",

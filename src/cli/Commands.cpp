@@ -21,6 +21,7 @@
 #include "cli/Emulate.h"
 #include "session/SignalFd.h"
 #include "cli/RecordReport.h"
+#include "cli/SetCommand.h"
 #include "device/Commands.h"
 #include "device/Discovery.h"
 #include "device/EventListener.h"
@@ -28,6 +29,7 @@
 #include "device/Sequences.h"
 #include "macros/MacroSlot.h"
 #include "macros/MacroStore.h"
+#include "session/RecordDocument.h"
 #include "settings/ConfigFile.h"
 #include "settings/DataLocation.h"
 #include "settings/InterfaceSettings.h"
@@ -110,6 +112,13 @@ public:
 
     DeviceContext context() { return {link, stack->clock(), sink, image}; }
 
+    // The captions saved with the record: the defaults on a first run, as the Basic page
+    // resets them, else those of "str.ini".
+    Captions savedCaptions() const {
+        return file.firstRunFlag == 0 ? defaultCaptions(catalogue)
+                                      : LoadInterfaceSettings(paths.strIni, catalogue.captionSection()).captions;
+    }
+
     // One line that says why there is no connection and what to do, and its exit code; a wire
     // log that could not be written was said already by connect() and is a usage error.
     int noMouse() {
@@ -173,16 +182,9 @@ int status(Tool& tool) {
     return kExitOk;
 }
 
-int apply(Tool& tool) {
-    if (!tool.loadRecordToWrite()) return kExitFailed;
-    if (!tool.connect()) return tool.noMouse();
+// Writes the loaded record to the connected, synchronised mouse and saves it with `captions`.
+int applyLoaded(Tool& tool, const Captions& captions) {
     auto ctx = tool.context();
-    SyncSensorSettings(ctx);
-    // The captions saved with the record: the defaults on a first run, as the Basic page
-    // resets them, else those of "str.ini".
-    const Captions captions = tool.file.firstRunFlag == 0
-                                  ? defaultCaptions(tool.catalogue)
-                                  : LoadInterfaceSettings(tool.paths.strIni, tool.catalogue.captionSection()).captions;
     bool configSaved = false;
     std::error_code captionsError;
     const ApplyOutcome outcome = ApplySettings(ctx, tool.record, [&] {
@@ -206,6 +208,63 @@ int apply(Tool& tool) {
                  << tool.paths.strIni.string() << '\n';
     return saved && !outcome.mouseStopped ? kExitOk : kExitFailed;
 }
+
+int apply(Tool& tool) {
+    if (!tool.loadRecordToWrite()) return kExitFailed;
+    if (!tool.connect()) return tool.noMouse();
+    auto ctx = tool.context();
+    SyncSensorSettings(ctx);
+    return applyLoaded(tool, tool.savedCaptions());
+}
+
+// Connects for set and default; false when the command must stop: no mouse for --apply, or
+// a wire log that cannot be written. Without --apply a missing mouse leaves sensor type 0.
+bool reachMouse(Tool& tool, bool toMouse) {
+    if (tool.connect(/*quiet=*/!toMouse)) {
+        auto ctx = tool.context();
+        toMouse ? SyncSensorSettings(ctx) : readSensorSettings(ctx);
+        return true;
+    }
+    if (toMouse || tool.wireLogFailed) return false;
+    tool.err << "tarvikctl: no mouse answered; DPI values are those of sensor type 0\n";
+    return true;
+}
+
+// set and default: the mouse is asked for its sensor type when DPI values are named, and is
+// needed with --apply; a refused setting changes neither file and sends no setting. Words
+// that need no sensor type are checked before the mouse is looked for.
+int edit(Tool& tool, SetResult (*run)(std::span<const std::string>, SetTarget&)) {
+    std::vector<std::string> words = tool.options.words;
+    const bool toMouse = takeApplyFlag(words);
+    if (!tool.loadRecordToWrite()) return kExitFailed;
+    const bool needsSensor = run == runSet && needsSensorType(words);
+    Captions captions = tool.savedCaptions();
+    SetTarget target{tool.record, captions, tool.catalogue, 0, tool.paths.recordIni};
+    SetResult result = needsSensor ? SetResult{} : run(words, target);
+    if (needsSensor || result.done) {
+        if ((toMouse || needsSensor) && !reachMouse(tool, toMouse)) return tool.noMouse();
+        target.sensorType = tool.image.sensorSettings[0];
+        if (needsSensor) result = run(words, target);
+    }
+    if (!result.done) {
+        tool.err << "tarvikctl: " << result.message << "; nothing was changed\n";
+        return kExitUsage;
+    }
+    tool.out << result.message << '\n';
+    if (toMouse) return applyLoaded(tool, captions);
+    if (!tool.saveRecord()) return kExitFailed;
+    if (const std::error_code error = SaveCaptions(tool.paths.strIni, tool.catalogue.captionSection(), captions)) {
+        tool.err << "tarvikctl: could not save the captions in " << tool.paths.strIni.string() << ": "
+                 << error.message() << '\n';
+        return kExitFailed;
+    }
+    tool.out << "  saved " << tool.paths.configBin.string() << " and the captions in " << tool.paths.strIni.string()
+             << '\n';
+    return kExitOk;
+}
+
+int set(Tool& tool) { return edit(tool, runSet); }
+int restoreDefault(Tool& tool) { return edit(tool, runDefault); }
 
 int listen(Tool& tool) {
     // Blocked before any thread starts, so only the poll below sees Ctrl+C and SIGTERM.
@@ -307,6 +366,64 @@ int captions(Tool& tool) {
     return kExitOk;
 }
 
+// Writes config.bin (the factory file while there is none) as a JSON document: to FILE,
+// replaced whole as config.bin is, or to standard output.
+int exportRecord(Tool& tool) {
+    std::error_code ec;
+    const bool missing = !std::filesystem::exists(std::filesystem::symlink_status(tool.paths.configBin, ec));
+    tool.file.path = missing ? findFactoryConfig(tool.exe) : tool.paths.configBin;
+    if (const ConfigLoad load = ReadConfigFile(tool.file, tool.record); !load.loaded()) {
+        tool.err << "tarvikctl: cannot read " << (missing ? std::string("the factory config.bin") : tool.file.path.string())
+                 << ": " << load.reason() << '\n';
+        return kExitFailed;
+    }
+    const std::string document = toDocument(tool.record);
+    if (tool.options.words.empty()) return (tool.out << document, kExitOk);
+    const std::filesystem::path target = tool.options.words[0];
+    if (const std::error_code error = writeFileAtomically(target, document)) {
+        tool.err << "tarvikctl: could not write " << target.string() << ": " << error.message() << '\n';
+        return kExitFailed;
+    }
+    tool.out << "exported " << tool.file.path.string() << " to " << target.string() << '\n';
+    return kExitOk;
+}
+
+// A document larger than this is no export of a record (one is about 13 KB).
+constexpr std::uintmax_t kMaxDocumentBytes = 1 << 20;
+
+// Checks the whole document before anything is touched; only a document every rule accepts
+// replaces config.bin, saved under the data-folder lock as every command saves it.
+int importRecord(Tool& tool) {
+    if (tool.options.words.size() != 1) {
+        tool.err << "tarvikctl: import takes the FILE to read (a document written by `tarvikctl export`)\n";
+        return kExitUsage;
+    }
+    const std::filesystem::path source = tool.options.words[0];
+    const auto refuse = [&](const std::string& why) {
+        tool.err << "tarvikctl: " << source.string() << ": " << why << "; " << tool.paths.configBin.string()
+                 << " was not changed\n";
+        return kExitUsage;
+    };
+    std::string text;
+    std::uintmax_t size = 0;
+    if (const std::error_code error = readWholeFile(source, text, kMaxDocumentBytes, &size))
+        return refuse("cannot read it: " + error.message());
+    if (size > kMaxDocumentBytes)
+        return refuse("it is " + std::to_string(size) + " bytes long, far more than a record's document");
+    DocumentError problem;
+    const std::optional<ConfigRecord> record = fromDocument(text, &problem);
+    if (!record) return refuse((problem.path.empty() ? "" : problem.path + ": ") + problem.reason);
+    // The whole record is replaced, so a config.bin that cannot be loaded does not stop the
+    // import: the save keeps its old bytes beside it and says where.
+    ensureConfigFile(tool.paths, findFactoryConfig(tool.exe));
+    tool.writeLock.emplace(tool.paths.configBin);
+    ReadConfigFile(tool.file, tool.record);
+    tool.record = *record;
+    if (!tool.saveRecord()) return kExitFailed;
+    tool.out << "imported " << source.string() << " into " << tool.paths.configBin.string() << '\n';
+    return kExitOk;
+}
+
 // The values each kind of press takes, as the mouse sends them: bit n set when n is one.
 struct PressValues {
     std::string_view kind;
@@ -378,7 +495,7 @@ struct CommandRow {
 
 int emulateCommand(Tool& tool) { return emulate(tool.options, tool.out, tool.err); }
 
-const std::array<CommandRow, 10> kCommands{{
+const std::array<CommandRow, 14> kCommands{{
     {"status", status},
     {"apply", apply},
     {"listen", listen},
@@ -388,6 +505,10 @@ const std::array<CommandRow, 10> kCommands{{
     {"captions", captions},
     {"press", press, 2},
     {"emulate", emulateCommand, 4},
+    {"set", set, 32},
+    {"default", restoreDefault, 2},
+    {"export", exportRecord, 1},
+    {"import", importRecord, 1},
     {"complete", complete, 1},
 }};
 

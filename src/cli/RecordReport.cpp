@@ -24,10 +24,6 @@ std::string hexByte(unsigned value) {
     return text;
 }
 
-std::string_view choiceText(const ChoiceText& text, LanguageId language) {
-    return language == LanguageId::CHS ? text.chs : language == LanguageId::CHT ? text.cht : text.en;
-}
-
 std::string keyName(std::uint8_t usage) {
     const auto name = keyNameFromUsage(usage);
     return name.empty() ? "0x" + hexByte(usage) : std::string(name);
@@ -49,12 +45,12 @@ std::string parameterOf(const ConfigRecord& record, int mode, int button, const 
     case kFnWindows: {
         const auto items = windowsItems();
         const auto index = field(ButtonRow::WindowsChoice);
-        return index < items.size() ? std::string(choiceText(items[index], language)) : "?";
+        return index < items.size() ? std::string(choiceTextIn(items[index], language)) : "?";
     }
     case kFnMultimedia: {
         const auto items = mediaItems();
         const auto index = field(ButtonRow::MediaChoice);
-        return index < items.size() ? std::string(choiceText(items[index], language)) : "?";
+        return index < items.size() ? std::string(choiceTextIn(items[index], language)) : "?";
     }
     case kFnFireKey:
         return fireTarget(field(ButtonRow::FireKeyCode)) + ", " +

@@ -18,9 +18,12 @@ TEST(CliOptions, AcceptsOptionsAnywhere) {
         {{"--simulate", "apply"}, 0, "", "", "apply", {}},
         {{"apply", "--simulate=2", "--data-dir", "D", "--wire-log", "W"}, 2, "D", "W", "apply", {}},
         {{"--data-dir=D", "press", "dpi", "3"}, std::nullopt, "D", "", "press", {"dpi", "3"}},
-        // A command's own options, with their values, and the key named "-" stay its words.
-        {{"set", "button", "--mode", "B", "3", "Single Key", "-", "--data-dir", "D"},
-         std::nullopt, "D", "", "set", {"button", "--mode", "B", "3", "Single Key", "-"}},
+        // set's own options and words that look like options stay with the command's words.
+        {{"set", "button", "--mode", "B", "3", "Combo Key", "Left Ctrl", "-", "--simulate", "--apply"}, 0, "", "", "set",
+         {"button", "--mode", "B", "3", "Combo Key", "Left Ctrl", "-", "--apply"}},
+        {{"--simulate=1", "set", "dpi", "2", "1600", "#00ff00", "--apply"}, 1, "", "", "set",
+         {"dpi", "2", "1600", "#00ff00", "--apply"}},
+        // emulate's own options keep their values with its words.
         {{"emulate", "--sensor", "2", "--layout", "composite", "--simulate"},
          0, "", "", "emulate", {"--sensor", "2", "--layout", "composite"}},
     };

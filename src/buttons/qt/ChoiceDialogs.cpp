@@ -8,15 +8,6 @@ constexpr ClientRect kDisplay{42, 128, 136, 144};
 constexpr ClientRect kMediaList{42, 146, 151, 266};
 constexpr ClientRect kWindowsList{42, 146, 151, 306};
 
-std::string_view textIn(const ChoiceText& text, LanguageId language) {
-    switch (language) {
-    case LanguageId::CHS: return text.chs;
-    case LanguageId::CHT: return text.cht;
-    case LanguageId::EN: break;
-    }
-    return text.en;
-}
-
 }  // namespace
 
 CListChoiceDialog::CListChoiceDialog(ui::DialogSkin setup, std::string_view background,
@@ -24,11 +15,11 @@ CListChoiceDialog::CListChoiceDialog(ui::DialogSkin setup, std::string_view back
                                      ClientRect list, QWidget* owner)
     : SkinnedDialog(setup, background, failureCaption, owner) {
     const LanguageId lang = language();
-    choice_.chosenText = std::string(textIn(items.front(), lang));  // what OK returns untouched
+    choice_.chosenText = std::string(choiceTextIn(items.front(), lang));  // what OK returns untouched
     if (!hasContent()) return;
     chooser_ = &addChooser(kDisplay, ui::clientRect(layout::kChoiceBox), list, [items, lang] {
         std::vector<QString> entries;
-        for (const ChoiceText& item : items) entries.push_back(ui::qText(textIn(item, lang)));
+        for (const ChoiceText& item : items) entries.push_back(ui::qText(choiceTextIn(item, lang)));
         return entries;
     });
     chooser_->show(ui::qText(choice_.chosenText));
