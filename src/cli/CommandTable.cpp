@@ -47,8 +47,8 @@ constexpr std::array<CommandDoc, 18> kCommandDocs{{
      "nothing and exits with code 2."},
     {"set", "key-mode A|B", "choose the key mode the mouse starts in", "Choose the key mode the mouse starts in."},
     {"set", "lighting MODE [PARAMETER] [EFFECT]", "set the lighting mode, its parameter and effect",
-     "Set the lighting mode (Off, Standard, Respiration or Neon) with the parameter and the effect the mode "
-     "offers, by their list texts."},
+     "Set the lighting mode with the parameter and the effect the mode offers, each by its text in the Basic "
+     "page's lists (in English or the interface language)."},
     {"default", "buttons", "give every button of both modes its factory function",
      "Give every button of both key modes its factory function and caption, as the Basic page's Default does."},
     {"export", "[FILE]", "write config.bin as a JSON document (to standard output without FILE)",

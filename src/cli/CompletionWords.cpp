@@ -1,5 +1,5 @@
-// Word lists for the shell completions, made from the button catalogue, the key-name tables,
-// the choice lists and the lighting tables.
+// Word lists for the shell completions, made from the button catalogue, the key names,
+// the choice lists and the lighting rules.
 #include "cli/CompletionWords.h"
 
 #include <algorithm>
@@ -9,8 +9,10 @@
 #include "buttons/ButtonCatalogue.h"
 #include "buttons/ChoiceTables.h"
 #include "buttons/KeyCodes.h"
-#include "performance/Lighting.h"
+#include "buttons/KeyNames.h"
+#include "performance/LightingEditor.h"
 #include "settings/ConfigRecord.h"
+#include "ui/TextCatalogue.h"
 
 namespace tarvik::cli {
 namespace {
@@ -34,10 +36,9 @@ std::vector<std::string> texts(const Range& items, Text text) {
     return words;
 }
 
+// The names of physical keys, as the key-capture dialogs give them.
 std::vector<std::string> keyNames() {
-    std::vector<std::string> words;
-    for (std::size_t i = 0; i < keyNameCount(); ++i) words.emplace_back(keyNameAt(i));
-    return words;
+    return texts(keycodeNames(), [](const KeycodeName& key) { return key.name; });
 }
 
 std::vector<std::string> modifierNames() {
@@ -46,13 +47,23 @@ std::vector<std::string> modifierNames() {
     return words;
 }
 
-// The parameter and effect lists of each lighting mode, named after the mode.
+// The lighting modes with the parameters and effects each offers, as the lighting rules list
+// them in English (Off, which keeps neither, is not chosen from the list).
 void addLightingLists(std::vector<WordList>& lists) {
-    for (std::uint8_t mode = 0; !lightModeText(mode).empty(); ++mode) {
-        const std::string name = lowercase(lightModeText(mode));
-        lists.push_back({"parameters-" + name, texts(lightParamList(mode), [](std::string_view t) { return t; })});
-        lists.push_back({"effects-" + name,
-                         texts(lightEffectChoices(mode), [](std::uint8_t e) { return lightEffectText(e); })});
+    using Field = LightingEditor::Field;
+    ConfigRecord record{};
+    const TextCatalogue english(LanguageId::EN);
+    LightingEditor editor(record, english);
+    const std::vector<std::string> modes = editor.listEntries(Field::Mode);
+    lists.push_back({"light-modes", modes});
+    for (std::size_t mode = 0; mode < modes.size(); ++mode) {
+        editor.choose(Field::Mode, static_cast<int>(mode));
+        const std::string name = lowercase(modes[mode]);
+        lists.push_back({"parameters-" + name, editor.listEntries(Field::Parameter)});
+        // Standard's one effect is chosen with the mode, and may be named.
+        lists.push_back({"effects-" + name, editor.choosesWithoutList(Field::Effect)
+                                                ? std::vector<std::string>{editor.text(Field::Effect)}
+                                                : editor.listEntries(Field::Effect)});
     }
 }
 
@@ -71,10 +82,7 @@ std::vector<WordList> wordLists() {
         {"dpi-actions", texts(kDpiActionTexts, [](std::string_view t) { return t; })},
         // The macro key's three repeat modes: a count or any key ends, any key ends, while held.
         {"repeat-modes", numbers(3)},
-        {"light-modes", {}},
     };
-    for (std::uint8_t mode = 0; !lightModeText(mode).empty(); ++mode)
-        lists.back().words.emplace_back(lightModeText(mode));
     // A combo key's first word is a modifier or, without one, its first key.
     WordList combo{"modifiers-and-keys", modifierNames()};
     for (auto& key : keyNames())
