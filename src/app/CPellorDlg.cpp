@@ -69,7 +69,7 @@ CPellorDlg::InitResult CPellorDlg::OnInitDialog() {
     // The page images decode on another core while the handshake below waits for the mouse.
     if (const auto folder = s_.data.skinFolderHint(); !folder.empty())
         skin_.cache.prefetch({folder / "main.png", folder / "BasicSet2.png"});
-    // 6. discovery and handshake (notice 14 or 15 comes through the sink)
+    // 6. discovery and handshake (MouseFound or MouseNotFound comes through the sink)
     s_.device.findAndHandshake();
     // 7-8. the wake-up event and the listener, running only once the mouse is there
     s_.device.createListener();
@@ -379,7 +379,7 @@ void CPellorDlg::OnDeviceNotice(int code, int value) {
 
 void CPellorDlg::trayClicked() {
     if (!s_.device.connected()) {
-        OnDeviceNotice(15, 0);  // the window stays hidden
+        OnDeviceNotice(noticeNumber(NoticeCode::MouseNotFound), 0);  // the window stays hidden
         return;
     }
     comeBack();

@@ -1,5 +1,5 @@
 // Device notices as balloons: which catalogue text, title and time-out each (code, value)
-// gets. Codes: 5 report rate, 7 DPI stage, 8 key matrix, 9 macro key, 14/15 mouse (not) found.
+// gets; the codes are listed in device/NoticeCode.h.
 #pragma once
 
 #include <array>
@@ -7,10 +7,12 @@
 #include <string>
 #include <string_view>
 
+#include "device/NoticeCode.h"
+
 namespace tarvik {
 
 struct NoticeRow {
-    int code;
+    NoticeCode code;
     int value;  // kAnyValue: every value of the code
     int catalogueRow;
 };
@@ -18,12 +20,14 @@ inline constexpr int kAnyValue = -1;
 inline constexpr int kAnyNonZero = -2;
 
 inline constexpr std::array<NoticeRow, 13> kNoticeRows{{
-    {5, 1, 53}, {5, 2, 54}, {5, 4, 55}, {5, 8, 56},
-    {7, 1, 57}, {7, 2, 58}, {7, 3, 59}, {7, 4, 60},
-    {8, 1, 61}, {8, 2, 62},
-    {9, kAnyNonZero, 65},
-    {14, kAnyValue, 68},
-    {15, kAnyValue, 67},
+    {NoticeCode::ReportRate, 1, 53}, {NoticeCode::ReportRate, 2, 54},
+    {NoticeCode::ReportRate, 4, 55}, {NoticeCode::ReportRate, 8, 56},
+    {NoticeCode::DpiStage, 1, 57},   {NoticeCode::DpiStage, 2, 58},
+    {NoticeCode::DpiStage, 3, 59},   {NoticeCode::DpiStage, 4, 60},
+    {NoticeCode::KeyMatrix, 1, 61},  {NoticeCode::KeyMatrix, 2, 62},
+    {NoticeCode::MacroKey, kAnyNonZero, 65},
+    {NoticeCode::MouseFound, kAnyValue, 68},
+    {NoticeCode::MouseNotFound, kAnyValue, 67},
 }};
 
 struct Balloon {
