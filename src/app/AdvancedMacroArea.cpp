@@ -164,7 +164,7 @@ void AdvancedMacroArea::openEventMenu(const QPoint& at) {
         showEventList();
     }
     eventMenu_ = std::make_unique<QMenu>(window_);
-    QAction* remove = eventMenu_->addAction(qs(texts_.text("Delete")));
+    QAction* remove = eventMenu_->addAction(qs(texts_.text(TextRow::Delete)));
     QObject::connect(remove, &QAction::triggered, window_, [this] {
         editor_.DeleteEventLine();
         showEventList();

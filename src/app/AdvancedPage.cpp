@@ -41,9 +41,9 @@ QRect sliderRow(int i) {
 
 QRect boxRow(int i) { return qr(L::pointerBox(i)) | qr(L::pointerBoxLabel(i)); }
 
-constexpr TextRow kSliderCaptions[L::kPointerSliders] = {"Mouse Speed", "Scrolling Speed", "Double-Click Speed"};
-constexpr TextRow kBoxLabels[2] = {"Enhance Pointer Precision", "Scroll One Screen"};
-constexpr int kPointerDefaultRow = 78;  // "Default" of this page (row 10 is the Basic page's)
+constexpr TextRow kSliderCaptions[L::kPointerSliders] = {TextRow::MouseSpeed, TextRow::ScrollingSpeed,
+                                                         TextRow::DoubleClickSpeed};
+constexpr TextRow kBoxLabels[2] = {TextRow::EnhancePointerPrecision, TextRow::ScrollOneScreen};
 
 // Labels of the record column: beside the two recording regions (word-wrapped) and above the
 // fields and the mouse event header (left-aligned).
@@ -68,10 +68,11 @@ void AdvancedPage::build(QPainter& painter, ui::SkinState& skin) {
     if (!s_.pointer.pointerSettingsRead()) s_.pointer.readPointerSettings(s_.record);
     buttons_ = {};
     buttons_.add({cr(L::kPointerDefault), "/button-normal.png", "/button-over.png",
-                  qs(catalogue_.text(kPointerDefaultRow))});
-    buttons_.add({cr(L::kMacroNew), "/button-normal.png", "/button-over.png", qs(catalogue_.text("New"))});
-    buttons_.add({cr(L::kMacroDelete), "/button-normal.png", "/button-over.png", qs(catalogue_.text("Delete"))});
-    buttons_.add({cr(L::kMacroConfirm), "/button-normal.png", "/button-over.png", qs(catalogue_.text("Confirm"))});
+                  qs(catalogue_.text(TextRow::DefaultPointer))});
+    buttons_.add({cr(L::kMacroNew), "/button-normal.png", "/button-over.png", qs(catalogue_.text(TextRow::New))});
+    buttons_.add({cr(L::kMacroDelete), "/button-normal.png", "/button-over.png", qs(catalogue_.text(TextRow::Delete))});
+    buttons_.add(
+        {cr(L::kMacroConfirm), "/button-normal.png", "/button-over.png", qs(catalogue_.text(TextRow::Confirm))});
     drawPointerArea(painter);
     drawButtons(painter);
     macros_.build(painter, skin);
@@ -222,15 +223,15 @@ void AdvancedPage::drawButtons(QPainter& p) {
         p.setPen(colour);
         p.drawText(qr(r), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
     };
-    centred(L::kMacroCaption, "Macro Setting");
-    centred(L::kMacroListHeading, "Select Macro");
-    centred(L::kEventListHeading, "Key Press Sequence");
-    centred(L::kRecordHeading, "Record Option");
-    wrapped(kStartRecordingLabel, "Start Recording");
-    wrapped(kStopRecordingLabel, "Stop Recording");
-    left(kMacroNameLabel, "Macro Name");
-    left(kLoopTimesLabel, "Loop Times");
-    left(kMouseEventLabel, "Insert A Mouse Event");
+    centred(L::kMacroCaption, TextRow::MacroSetting);
+    centred(L::kMacroListHeading, TextRow::SelectMacro);
+    centred(L::kEventListHeading, TextRow::KeyPressSequence);
+    centred(L::kRecordHeading, TextRow::RecordOption);
+    wrapped(kStartRecordingLabel, TextRow::StartRecording);
+    wrapped(kStopRecordingLabel, TextRow::StopRecording);
+    left(kMacroNameLabel, TextRow::MacroName);
+    left(kLoopTimesLabel, TextRow::LoopTimes);
+    left(kMouseEventLabel, TextRow::InsertMouseEvent);
 }
 
 std::unique_ptr<AdvancedPage> makeAdvancedPage(CPellorDlg& window, ConfigRecord& record, const ShellData& data,

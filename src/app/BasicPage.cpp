@@ -64,7 +64,7 @@ void BasicPage::build(QPainter& painter, ui::SkinState& skin) {
     dpi_.emplace(s_.record, static_cast<std::uint8_t>(s_.device.sensorType()));
     lighting_.emplace(s_.record, catalogue_);
     defaultButton_ = {};
-    defaultButton_.add({cr(L::kButtonDefault), "/button-normal.png", "/button-over.png", text(10)});
+    defaultButton_.add({cr(L::kButtonDefault), "/button-normal.png", "/button-over.png", text(TextRow::DefaultKeys)});
     hoveredBox_.reset();
     drawCaptions(painter);
     drawBoxes(painter);
@@ -329,14 +329,14 @@ void BasicPage::drawCaptions(QPainter& p) {
     const auto left = [&p](const L::Rect& r, const QString& s) {
         p.drawText(qr(r), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, s);
     };
-    left(L::kKeyGroupCaption, text("Key Setting"));
-    left(L::kReportRateCaption, text("Report Rate Setting"));
-    left(L::kDpiGroupCaption, text("DPI Setting"));
-    left(L::kLightGroupCaption, text("DPI Effect"));
+    left(L::kKeyGroupCaption, text(TextRow::KeySetting));
+    left(L::kReportRateCaption, text(TextRow::ReportRateSetting));
+    left(L::kDpiGroupCaption, text(TextRow::DpiSetting));
+    left(L::kLightGroupCaption, text(TextRow::DpiEffect));
     // "Select" and "Color" are the same words in every language.
     left(L::kDpiSelectLabel, QStringLiteral("Select"));
     left(L::kDpiColorLabel, QStringLiteral("Color"));
-    const TextRow lightLabels[] = {"Mode", "Parameter", "Effect"};
+    const TextRow lightLabels[] = {TextRow::LightMode, TextRow::LightParameter, TextRow::LightEffect};
     for (int row = 0; row < L::kLightRows; ++row) left(L::lightLabel(row), text(lightLabels[row]));
 }
 

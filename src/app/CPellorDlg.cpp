@@ -64,7 +64,7 @@ CPellorDlg::InitResult CPellorDlg::OnInitDialog() {
     // 5. the tray icon
     if (hasTray_) {
         s_.tray.show(kTrayTip, *this);
-        s_.tray.setMenuText(text(66));
+        s_.tray.setMenuText(text(TextRow::Exit));
     }
     // The page images decode on another core while the handshake below waits for the mouse.
     if (const auto folder = s_.data.skinFolderHint(); !folder.empty())
@@ -80,7 +80,7 @@ CPellorDlg::InitResult CPellorDlg::OnInitDialog() {
     s_.data.loadConfig(records_);
     // 11. the language, then the interface settings of that language
     s_.data.loadLanguage();
-    s_.tray.setMenuText(text(66));
+    s_.tray.setMenuText(text(TextRow::Exit));
     languageKnown_ = true;
     for (const auto& [code, value] : std::exchange(heldNotices_, {})) OnDeviceNotice(code, value);
     skinChoice_ = s_.data.loadInterfaceSettings();
@@ -139,7 +139,7 @@ void CPellorDlg::setUpHoverButtons() {
     for (const TitleBarRow& row : kTitleBarRegions) {
         if (row.normalImage.empty()) continue;
         hover_.add({row.rect, std::string(row.normalImage), std::string(row.overImage),
-                    row.captionRow ? qs(text(row.captionRow)) : QString()});
+                    row.captionRow ? qs(text(*row.captionRow)) : QString()});
     }
 }
 
@@ -220,7 +220,7 @@ void CPellorDlg::drawPage() {
     p.setFont(skin_.titleFont);
     p.setPen(skin_.textColour);
     p.drawText(QRect(t.left, t.top, t.width(), t.height()), Qt::AlignLeft | Qt::AlignVCenter,
-               qs(text(basic ? 1 : 2)));
+               qs(text(basic ? TextRow::BasicSettings : TextRow::AdvancedSettings)));
     const layout::Rect w = layout::kWebLinkText;
     p.setFont(skin_.textFont);
     // The help page is a local file whose path says little and does not fit: a label instead.
@@ -413,7 +413,7 @@ void CPellorDlg::showAgain() {
 
 void CPellorDlg::trayExitChosen() { exitProgram(); }
 
-std::string CPellorDlg::text(int catalogueRow) const { return s_.data.text(catalogueRow); }
+std::string CPellorDlg::text(TextRow row) const { return s_.data.text(row); }
 
 std::string CPellorDlg::dpiName(int stage) const {
     if (stage < 1 || stage > static_cast<int>(kDpiStageCount)) return {};

@@ -8,26 +8,32 @@
 #include <string_view>
 
 #include "device/NoticeCode.h"
+#include "ui/TextRows.h"
 
 namespace tarvik {
 
 struct NoticeRow {
     NoticeCode code;
     int value;  // kAnyValue: every value of the code
-    int catalogueRow;
+    TextRow catalogueRow;
 };
 inline constexpr int kAnyValue = -1;
 inline constexpr int kAnyNonZero = -2;
 
 inline constexpr std::array<NoticeRow, 13> kNoticeRows{{
-    {NoticeCode::ReportRate, 1, 53}, {NoticeCode::ReportRate, 2, 54},
-    {NoticeCode::ReportRate, 4, 55}, {NoticeCode::ReportRate, 8, 56},
-    {NoticeCode::DpiStage, 1, 57},   {NoticeCode::DpiStage, 2, 58},
-    {NoticeCode::DpiStage, 3, 59},   {NoticeCode::DpiStage, 4, 60},
-    {NoticeCode::KeyMatrix, 1, 61},  {NoticeCode::KeyMatrix, 2, 62},
-    {NoticeCode::MacroKey, kAnyNonZero, 65},
-    {NoticeCode::MouseFound, kAnyValue, 68},
-    {NoticeCode::MouseNotFound, kAnyValue, 67},
+    {NoticeCode::ReportRate, 1, TextRow::SwitchedTo1000Hz},
+    {NoticeCode::ReportRate, 2, TextRow::SwitchedTo500Hz},
+    {NoticeCode::ReportRate, 4, TextRow::SwitchedTo250Hz},
+    {NoticeCode::ReportRate, 8, TextRow::SwitchedTo125Hz},
+    {NoticeCode::DpiStage, 1, TextRow::SwitchedToDpiStage1},
+    {NoticeCode::DpiStage, 2, TextRow::SwitchedToDpiStage2},
+    {NoticeCode::DpiStage, 3, TextRow::SwitchedToDpiStage3},
+    {NoticeCode::DpiStage, 4, TextRow::SwitchedToDpiStage4},
+    {NoticeCode::KeyMatrix, 1, TextRow::SwitchedToKeyMatrix1},
+    {NoticeCode::KeyMatrix, 2, TextRow::SwitchedToKeyMatrix2},
+    {NoticeCode::MacroKey, kAnyNonZero, TextRow::SwitchedToMacroKey},
+    {NoticeCode::MouseFound, kAnyValue, TextRow::MouseFound},
+    {NoticeCode::MouseNotFound, kAnyValue, TextRow::MouseNotFound},
 }};
 
 struct Balloon {
@@ -42,7 +48,7 @@ struct Balloon {
 class NoticeTexts {
 public:
     virtual ~NoticeTexts() = default;
-    virtual std::string text(int catalogueRow) const = 0;
+    virtual std::string text(TextRow row) const = 0;
     virtual std::string dpiName(int stage) const = 0;
 };
 

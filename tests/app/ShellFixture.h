@@ -124,7 +124,7 @@ public:
     }
     void saveSkinChoice(const SkinChoice& c) override { saved.push_back(c); }
     void reloadInterfaceSettings() override { log_.push_back("reloadInterface"); }
-    std::string text(int row) const override { return std::string(catalogue.text(row)); }
+    std::string text(TextRow row) const override { return std::string(catalogue.text(row)); }
     LanguageFonts fonts() const override {
         log_.push_back("fonts");
         return languageFonts(catalogue.language());
