@@ -45,14 +45,6 @@ constexpr TextRow kSliderCaptions[L::kPointerSliders] = {TextRow::MouseSpeed, Te
                                                          TextRow::DoubleClickSpeed};
 constexpr TextRow kBoxLabels[2] = {TextRow::EnhancePointerPrecision, TextRow::ScrollOneScreen};
 
-// Labels of the record column: beside the two recording regions (word-wrapped) and above the
-// fields and the mouse event header (left-aligned).
-constexpr L::Rect kStartRecordingLabel{765, 227, 874, 260};
-constexpr L::Rect kStopRecordingLabel{765, 263, 874, 296};
-constexpr L::Rect kMacroNameLabel{735, 302, 874, 322};
-constexpr L::Rect kLoopTimesLabel{735, 342, 874, 362};
-constexpr L::Rect kMouseEventLabel{735, 382, 874, 402};
-
 }  // namespace
 
 AdvancedPage::AdvancedPage(AdvancedPageServices services)
@@ -227,11 +219,11 @@ void AdvancedPage::drawButtons(QPainter& p) {
     centred(L::kMacroListHeading, TextRow::SelectMacro);
     centred(L::kEventListHeading, TextRow::KeyPressSequence);
     centred(L::kRecordHeading, TextRow::RecordOption);
-    wrapped(kStartRecordingLabel, TextRow::StartRecording);
-    wrapped(kStopRecordingLabel, TextRow::StopRecording);
-    left(kMacroNameLabel, TextRow::MacroName);
-    left(kLoopTimesLabel, TextRow::LoopTimes);
-    left(kMouseEventLabel, TextRow::InsertMouseEvent);
+    wrapped(L::kStartRecordingLabel, TextRow::StartRecording);
+    wrapped(L::kStopRecordingLabel, TextRow::StopRecording);
+    left(L::kMacroNameLabel, TextRow::MacroName);
+    left(L::kLoopTimesLabel, TextRow::LoopTimes);
+    left(L::kMouseEventLabel, TextRow::InsertMouseEvent);
 }
 
 std::unique_ptr<AdvancedPage> makeAdvancedPage(CPellorDlg& window, ConfigRecord& record, const ShellData& data,

@@ -190,16 +190,15 @@ void CPellorDlg::drawNote(QPainter& painter, DialogText note) {
     const qsizetype split = text.indexOf(QStringLiteral("\n\n"));
     const QString heading = split < 0 ? text : text.left(split);
     const QString body = split < 0 ? QString() : text.mid(split + 2);
-    constexpr int kMargin = 60;
-    QRect box(kMargin, layout::kKeyGroup.top + 40, layout::kMainWindow.width - 2 * kMargin,
-              layout::kFooterTop - layout::kKeyGroup.top - 80);
+    const layout::Rect place = layout::kNoteBox;
+    QRect box(place.left, place.top, place.width(), place.height());
     constexpr int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
     painter.save();
     painter.setPen(skin_.textColour);
     painter.setFont(skin_.titleFont);
     const QRect used = painter.boundingRect(box, flags, heading);
     painter.drawText(box, flags, heading);
-    box.setTop(used.bottom() + 24);
+    box.setTop(used.bottom() + layout::kNoteBodyGap);
     painter.setFont(skin_.textFont);
     painter.drawText(box, flags, body);
     painter.restore();
