@@ -20,10 +20,6 @@ const QColor kMacroListBackground{0x0E, 0x0F, 0x0E};
 // How long a release waits for the press of an X11 repeat pair (they come together; the wait
 // only covers the two arriving in separate reads).
 constexpr int kRepeatPairWaitMs = 30;
-constexpr int kListItemHeight = 16;
-// The mouse event list, below its header (the header's text box ends at 839, the list at 854).
-constexpr L::Rect kMouseEventListPlace{734, 419, 854, 569};
-constexpr L::Rect kMouseEventHeaderText{735, 402, 839, 416};
 
 QRect qr(const L::Rect& r) { return {r.left, r.top, r.width(), r.height()}; }
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
@@ -164,7 +160,7 @@ void AdvancedMacroArea::openEventMenu(const QPoint& at) {
         showEventList();
     }
     eventMenu_ = std::make_unique<QMenu>(window_);
-    QAction* remove = eventMenu_->addAction(qs(texts_.text("Delete")));
+    QAction* remove = eventMenu_->addAction(qs(texts_.text(TextRow::Delete)));
     QObject::connect(remove, &QAction::triggered, window_, [this] {
         editor_.DeleteEventLine();
         showEventList();
@@ -317,11 +313,11 @@ void AdvancedMacroArea::showMouseEventList() {
         return;
     }
     if (!mouseEventList_) {
-        mouseEventList_ = makeList(qr(kMouseEventListPlace), Qt::black, Qt::white, true);
+        mouseEventList_ = makeList(qr(L::kMouseEventList), Qt::black, Qt::white, true);
         if (skin_) ui::styleSkinList(*mouseEventList_, *skin_);
         for (std::string_view choice : mouseEventChoices) {
             auto* row = new QListWidgetItem(qs(choice), mouseEventList_.get());  // owned by the list
-            row->setSizeHint({kMouseEventListPlace.width() - 4, kListItemHeight});
+            row->setSizeHint({L::kMouseEventList.width() - 4, L::kListItemHeight});
         }
         QObject::connect(mouseEventList_.get(), &QListWidget::itemEntered, mouseEventList_.get(),
                          [this](QListWidgetItem* item) {
@@ -342,9 +338,9 @@ void AdvancedMacroArea::showMouseEventList() {
 
 void AdvancedMacroArea::drawHeader(QPainter& p) {
     if (!skin_) return;
-    p.fillRect(qr(kMouseEventHeaderText), Qt::black);
-    ui::drawCaption(p, {kMouseEventHeaderText.left, kMouseEventHeaderText.top, kMouseEventHeaderText.right,
-                        kMouseEventHeaderText.bottom},
+    p.fillRect(qr(L::kMouseEventHeaderText), Qt::black);
+    ui::drawCaption(p, {L::kMouseEventHeaderText.left, L::kMouseEventHeaderText.top, L::kMouseEventHeaderText.right,
+                        L::kMouseEventHeaderText.bottom},
                     qs(editor_.mouseEventHeader()), skin_->textFont, skin_->textColour);
 }
 

@@ -41,17 +41,9 @@ QRect sliderRow(int i) {
 
 QRect boxRow(int i) { return qr(L::pointerBox(i)) | qr(L::pointerBoxLabel(i)); }
 
-constexpr TextRow kSliderCaptions[L::kPointerSliders] = {"Mouse Speed", "Scrolling Speed", "Double-Click Speed"};
-constexpr TextRow kBoxLabels[2] = {"Enhance Pointer Precision", "Scroll One Screen"};
-constexpr int kPointerDefaultRow = 78;  // "Default" of this page (row 10 is the Basic page's)
-
-// Labels of the record column: beside the two recording regions (word-wrapped) and above the
-// fields and the mouse event header (left-aligned).
-constexpr L::Rect kStartRecordingLabel{765, 227, 874, 260};
-constexpr L::Rect kStopRecordingLabel{765, 263, 874, 296};
-constexpr L::Rect kMacroNameLabel{735, 302, 874, 322};
-constexpr L::Rect kLoopTimesLabel{735, 342, 874, 362};
-constexpr L::Rect kMouseEventLabel{735, 382, 874, 402};
+constexpr TextRow kSliderCaptions[L::kPointerSliders] = {TextRow::MouseSpeed, TextRow::ScrollingSpeed,
+                                                         TextRow::DoubleClickSpeed};
+constexpr TextRow kBoxLabels[2] = {TextRow::EnhancePointerPrecision, TextRow::ScrollOneScreen};
 
 }  // namespace
 
@@ -68,10 +60,11 @@ void AdvancedPage::build(QPainter& painter, ui::SkinState& skin) {
     if (!s_.pointer.pointerSettingsRead()) s_.pointer.readPointerSettings(s_.record);
     buttons_ = {};
     buttons_.add({cr(L::kPointerDefault), "/button-normal.png", "/button-over.png",
-                  qs(catalogue_.text(kPointerDefaultRow))});
-    buttons_.add({cr(L::kMacroNew), "/button-normal.png", "/button-over.png", qs(catalogue_.text("New"))});
-    buttons_.add({cr(L::kMacroDelete), "/button-normal.png", "/button-over.png", qs(catalogue_.text("Delete"))});
-    buttons_.add({cr(L::kMacroConfirm), "/button-normal.png", "/button-over.png", qs(catalogue_.text("Confirm"))});
+                  qs(catalogue_.text(TextRow::DefaultPointer))});
+    buttons_.add({cr(L::kMacroNew), "/button-normal.png", "/button-over.png", qs(catalogue_.text(TextRow::New))});
+    buttons_.add({cr(L::kMacroDelete), "/button-normal.png", "/button-over.png", qs(catalogue_.text(TextRow::Delete))});
+    buttons_.add(
+        {cr(L::kMacroConfirm), "/button-normal.png", "/button-over.png", qs(catalogue_.text(TextRow::Confirm))});
     drawPointerArea(painter);
     drawButtons(painter);
     macros_.build(painter, skin);
@@ -222,15 +215,15 @@ void AdvancedPage::drawButtons(QPainter& p) {
         p.setPen(colour);
         p.drawText(qr(r), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
     };
-    centred(L::kMacroCaption, "Macro Setting");
-    centred(L::kMacroListHeading, "Select Macro");
-    centred(L::kEventListHeading, "Key Press Sequence");
-    centred(L::kRecordHeading, "Record Option");
-    wrapped(kStartRecordingLabel, "Start Recording");
-    wrapped(kStopRecordingLabel, "Stop Recording");
-    left(kMacroNameLabel, "Macro Name");
-    left(kLoopTimesLabel, "Loop Times");
-    left(kMouseEventLabel, "Insert A Mouse Event");
+    centred(L::kMacroCaption, TextRow::MacroSetting);
+    centred(L::kMacroListHeading, TextRow::SelectMacro);
+    centred(L::kEventListHeading, TextRow::KeyPressSequence);
+    centred(L::kRecordHeading, TextRow::RecordOption);
+    wrapped(L::kStartRecordingLabel, TextRow::StartRecording);
+    wrapped(L::kStopRecordingLabel, TextRow::StopRecording);
+    left(L::kMacroNameLabel, TextRow::MacroName);
+    left(L::kLoopTimesLabel, TextRow::LoopTimes);
+    left(L::kMouseEventLabel, TextRow::InsertMouseEvent);
 }
 
 std::unique_ptr<AdvancedPage> makeAdvancedPage(CPellorDlg& window, ConfigRecord& record, const ShellData& data,

@@ -16,22 +16,11 @@ namespace {
 
 namespace L = layout;
 
-constexpr int kListItemHeight = 16;  // sixteen items fill a button list without scrolling
-constexpr QSize kDpiSubListSize{60, 80};
-constexpr int kBoxNumberWidth = 20;
-constexpr int kBoxArrowWidth = 22;  // the drop-down arrow at the box's right end
 constexpr const char* kModeNames[2] = {"Mode A", "Mode B"};
 
 QRect qr(const L::Rect& r) { return {r.left, r.top, r.width(), r.height()}; }
 ClientRect cr(const L::Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-// The list of boxes 0-5 hangs below its box; the one of box 6 would leave the window, so it
-// stands to the right of the boxes.
-QRect buttonListPlace(int box) {
-    if (box < 6) return {252, 221 + 23 * box, 463 - 252, 270};
-    return {463, 100, 674 - 463, 270};
-}
 
 std::optional<int> boxAt(int x, int y) {
     for (int k = 0; k < kButtonBoxes; ++k) {
@@ -64,7 +53,7 @@ void BasicPage::build(QPainter& painter, ui::SkinState& skin) {
     dpi_.emplace(s_.record, static_cast<std::uint8_t>(s_.device.sensorType()));
     lighting_.emplace(s_.record, catalogue_);
     defaultButton_ = {};
-    defaultButton_.add({cr(L::kButtonDefault), "/button-normal.png", "/button-over.png", text(10)});
+    defaultButton_.add({cr(L::kButtonDefault), "/button-normal.png", "/button-over.png", text(TextRow::DefaultKeys)});
     hoveredBox_.reset();
     drawCaptions(painter);
     drawBoxes(painter);
@@ -183,7 +172,7 @@ std::unique_ptr<QListWidget> BasicPage::makeList(const QRect& place, const std::
     list->setUniformItemSizes(true);
     for (const std::string& item : items) {
         auto* row = new QListWidgetItem(qs(item), list.get());  // owned by the list
-        row->setSizeHint({place.width() - 4, kListItemHeight});
+        row->setSizeHint({place.width() - 4, L::kListItemHeight});
     }
     list->setCurrentRow(-1);  // no item selected until the pointer is over one
     list->show();
@@ -193,7 +182,7 @@ std::unique_ptr<QListWidget> BasicPage::makeList(const QRect& place, const std::
 }
 
 void BasicPage::openButtonList(int box) {
-    buttonList_ = makeList(buttonListPlace(box), buttons_->listItems());
+    buttonList_ = makeList(qr(L::buttonList(box)), buttons_->listItems());
     buttonList_->setMouseTracking(true);  // the item under the pointer is selected, not chosen
     QObject::connect(buttonList_.get(), &QListWidget::itemEntered, buttonList_.get(),
                      [this](QListWidgetItem* item) { buttonItemEntered(item); });
@@ -213,7 +202,7 @@ void BasicPage::buttonItemEntered(QListWidgetItem* item) {
     const QPoint corner = buttonList_->viewport()->mapTo(s_.window, itemRect.topRight() + QPoint(1, 0));
     std::vector<std::string> actions(kDpiActionTexts.begin(), kDpiActionTexts.end());
     // 60 pixels fit the texts in the fonts the list was drawn for; wider fonts widen it.
-    QSize size = kDpiSubListSize;
+    QSize size(L::kDpiSubList.width, L::kDpiSubList.height);
     const QFontMetrics metrics(buttonList_->font());
     for (const std::string& action : actions) size.setWidth(std::max(size.width(), metrics.horizontalAdvance(qs(action)) + 12));
     dpiSubList_ = makeList({corner, size}, actions);
@@ -265,7 +254,7 @@ void BasicPage::toggleLightList(LightingEditor::Field field) {
 // wide as its longest entry needs, and only a list taller than the room above scrolls.
 QRect BasicPage::lightListPlace(const L::Rect& value, const std::vector<std::string>& entries) const {
     constexpr int kFrame = 2, kMargin = 8;
-    const int wanted = static_cast<int>(entries.size()) * kListItemHeight + kFrame;
+    const int wanted = static_cast<int>(entries.size()) * L::kListItemHeight + kFrame;
     const int below = std::min(s_.window->height() - kFrame, L::kOk.top - 1) - value.bottom;
     const int above = value.top - L::kTitleBarHeight;
     const int height = wanted <= below ? wanted : std::min(wanted, std::max(above, below));
@@ -329,14 +318,14 @@ void BasicPage::drawCaptions(QPainter& p) {
     const auto left = [&p](const L::Rect& r, const QString& s) {
         p.drawText(qr(r), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, s);
     };
-    left(L::kKeyGroupCaption, text("Key Setting"));
-    left(L::kReportRateCaption, text("Report Rate Setting"));
-    left(L::kDpiGroupCaption, text("DPI Setting"));
-    left(L::kLightGroupCaption, text("DPI Effect"));
+    left(L::kKeyGroupCaption, text(TextRow::KeySetting));
+    left(L::kReportRateCaption, text(TextRow::ReportRateSetting));
+    left(L::kDpiGroupCaption, text(TextRow::DpiSetting));
+    left(L::kLightGroupCaption, text(TextRow::DpiEffect));
     // "Select" and "Color" are the same words in every language.
     left(L::kDpiSelectLabel, QStringLiteral("Select"));
     left(L::kDpiColorLabel, QStringLiteral("Color"));
-    const TextRow lightLabels[] = {"Mode", "Parameter", "Effect"};
+    const TextRow lightLabels[] = {TextRow::LightMode, TextRow::LightParameter, TextRow::LightEffect};
     for (int row = 0; row < L::kLightRows; ++row) left(L::lightLabel(row), text(lightLabels[row]));
 }
 
@@ -346,9 +335,9 @@ void BasicPage::drawBox(QPainter& p, int box) {
     DrawSkinImage(p, *skin_, hoveredBox_ == box ? "/DropdownBox-over.png" : "/DropdownBox-normal.png", r.left, r.top);
     p.setFont(skin_->textFont);
     p.setPen(skin_->textColour);
-    p.drawText(QRect(r.left, r.top, kBoxNumberWidth, r.height()), Qt::AlignCenter, QString::number(box + 1));
-    const QRect captionRect(r.left + kBoxNumberWidth + 4, r.top, r.width() - kBoxNumberWidth - 4 - kBoxArrowWidth,
-                            r.height());
+    p.drawText(QRect(r.left, r.top, L::kBoxNumberWidth, r.height()), Qt::AlignCenter, QString::number(box + 1));
+    const QRect captionRect(r.left + L::kBoxNumberWidth + 4, r.top,
+                            r.width() - L::kBoxNumberWidth - 4 - L::kBoxArrowWidth, r.height());
     const QString caption = qs(buttons_->caption(box));
     const QString fitted = QFontMetrics(skin_->textFont).elidedText(caption, Qt::ElideRight, captionRect.width());
     p.drawText(captionRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, fitted);

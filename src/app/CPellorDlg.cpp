@@ -64,12 +64,12 @@ CPellorDlg::InitResult CPellorDlg::OnInitDialog() {
     // 5. the tray icon
     if (hasTray_) {
         s_.tray.show(kTrayTip, *this);
-        s_.tray.setMenuText(text(66));
+        s_.tray.setMenuText(text(TextRow::Exit));
     }
     // The page images decode on another core while the handshake below waits for the mouse.
     if (const auto folder = s_.data.skinFolderHint(); !folder.empty())
         skin_.cache.prefetch({folder / "main.png", folder / "BasicSet2.png"});
-    // 6. discovery and handshake (notice 14 or 15 comes through the sink)
+    // 6. discovery and handshake (MouseFound or MouseNotFound comes through the sink)
     s_.device.findAndHandshake();
     // 7-8. the wake-up event and the listener, running only once the mouse is there
     s_.device.createListener();
@@ -80,7 +80,7 @@ CPellorDlg::InitResult CPellorDlg::OnInitDialog() {
     s_.data.loadConfig(records_);
     // 11. the language, then the interface settings of that language
     s_.data.loadLanguage();
-    s_.tray.setMenuText(text(66));
+    s_.tray.setMenuText(text(TextRow::Exit));
     languageKnown_ = true;
     for (const auto& [code, value] : std::exchange(heldNotices_, {})) OnDeviceNotice(code, value);
     skinChoice_ = s_.data.loadInterfaceSettings();
@@ -139,7 +139,7 @@ void CPellorDlg::setUpHoverButtons() {
     for (const TitleBarRow& row : kTitleBarRegions) {
         if (row.normalImage.empty()) continue;
         hover_.add({row.rect, std::string(row.normalImage), std::string(row.overImage),
-                    row.captionRow ? qs(text(row.captionRow)) : QString()});
+                    row.captionRow ? qs(text(*row.captionRow)) : QString()});
     }
 }
 
@@ -190,16 +190,15 @@ void CPellorDlg::drawNote(QPainter& painter, DialogText note) {
     const qsizetype split = text.indexOf(QStringLiteral("\n\n"));
     const QString heading = split < 0 ? text : text.left(split);
     const QString body = split < 0 ? QString() : text.mid(split + 2);
-    constexpr int kMargin = 60;
-    QRect box(kMargin, layout::kKeyGroup.top + 40, layout::kMainWindow.width - 2 * kMargin,
-              layout::kFooterTop - layout::kKeyGroup.top - 80);
+    const layout::Rect place = layout::kNoteBox;
+    QRect box(place.left, place.top, place.width(), place.height());
     constexpr int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
     painter.save();
     painter.setPen(skin_.textColour);
     painter.setFont(skin_.titleFont);
     const QRect used = painter.boundingRect(box, flags, heading);
     painter.drawText(box, flags, heading);
-    box.setTop(used.bottom() + 24);
+    box.setTop(used.bottom() + layout::kNoteBodyGap);
     painter.setFont(skin_.textFont);
     painter.drawText(box, flags, body);
     painter.restore();
@@ -220,7 +219,7 @@ void CPellorDlg::drawPage() {
     p.setFont(skin_.titleFont);
     p.setPen(skin_.textColour);
     p.drawText(QRect(t.left, t.top, t.width(), t.height()), Qt::AlignLeft | Qt::AlignVCenter,
-               qs(text(basic ? 1 : 2)));
+               qs(text(basic ? TextRow::BasicSettings : TextRow::AdvancedSettings)));
     const layout::Rect w = layout::kWebLinkText;
     p.setFont(skin_.textFont);
     // The help page is a local file whose path says little and does not fit: a label instead.
@@ -379,7 +378,7 @@ void CPellorDlg::OnDeviceNotice(int code, int value) {
 
 void CPellorDlg::trayClicked() {
     if (!s_.device.connected()) {
-        OnDeviceNotice(15, 0);  // the window stays hidden
+        OnDeviceNotice(noticeNumber(NoticeCode::MouseNotFound), 0);  // the window stays hidden
         return;
     }
     comeBack();
@@ -413,7 +412,7 @@ void CPellorDlg::showAgain() {
 
 void CPellorDlg::trayExitChosen() { exitProgram(); }
 
-std::string CPellorDlg::text(int catalogueRow) const { return s_.data.text(catalogueRow); }
+std::string CPellorDlg::text(TextRow row) const { return s_.data.text(row); }
 
 std::string CPellorDlg::dpiName(int stage) const {
     if (stage < 1 || stage > static_cast<int>(kDpiStageCount)) return {};

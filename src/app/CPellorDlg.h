@@ -118,7 +118,7 @@ protected:
 private:
     void trayClicked() override;
     void trayExitChosen() override;
-    std::string text(int catalogueRow) const override;
+    std::string text(TextRow row) const override;
     std::string dpiName(int stage) const override;
 
     void runRegion(TitleBarRegion region);

@@ -10,9 +10,9 @@
 namespace tarvik {
 namespace {
 
-constexpr ClientRect kNameBox{42, 128, 136, 144};
-constexpr ClientRect kNameClick{42, 128, 151, 144};
-constexpr ClientRect kListRect{42, 146, 151, 266};
+constexpr ClientRect kNameBox = ui::clientRect(layout::kSkinsNameBox);
+constexpr ClientRect kNameClick = ui::clientRect(layout::kChoiceBox);
+constexpr ClientRect kListRect = ui::clientRect(layout::kSkinsList);
 
 std::vector<QString> skinEntries(const std::filesystem::path& root) {
     std::vector<QString> entries;

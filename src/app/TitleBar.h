@@ -3,10 +3,12 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string_view>
 #include <vector>
 
 #include "ui/ClientRect.h"
+#include "ui/TextRows.h"
 
 namespace tarvik {
 
@@ -17,19 +19,19 @@ struct TitleBarRow {
     ClientRect rect;
     // Images drawn in the normal and hover state ("" for a region without hover).
     std::string_view normalImage, overImage;
-    int captionRow;  // catalogue row of the caption drawn on the button, 0 for none
+    std::optional<TextRow> captionRow;  // catalogue row of the caption drawn on the button
 };
 
 inline constexpr std::array<TitleBarRow, 9> kTitleBarRegions{{
-    {TitleBarRegion::Ok, {562, 623, 667, 644}, "/button-normal.png", "/button-over.png", 4},
-    {TitleBarRegion::Apply, {666, 623, 771, 644}, "/button-normal.png", "/button-over.png", 5},
-    {TitleBarRegion::Cancel, {770, 623, 875, 644}, "/button-normal.png", "/button-over.png", 6},
-    {TitleBarRegion::Skins, {701, 5, 719, 23}, "/button-Skins-normal.png", "/button-Skins-over.png", 0},
-    {TitleBarRegion::Hide, {825, 5, 843, 23}, "/button-min-normal.png", "/button-min-over.png", 0},
-    {TitleBarRegion::Exit, {850, 5, 868, 23}, "/button-close-normal.png", "/button-close-over.png", 0},
-    {TitleBarRegion::BasicTab, {14, 54, 54, 94}, "/button-PrePage-normal.png", "/button-PrePage-over.png", 0},
-    {TitleBarRegion::AdvancedTab, {60, 54, 100, 94}, "/button-NextPage-normal.png", "/button-NextPage-over.png", 0},
-    {TitleBarRegion::WebLink, {261, 626, 453, 646}, "", "", 0},
+    {TitleBarRegion::Ok, {562, 623, 667, 644}, "/button-normal.png", "/button-over.png", TextRow::Ok},
+    {TitleBarRegion::Apply, {666, 623, 771, 644}, "/button-normal.png", "/button-over.png", TextRow::Apply},
+    {TitleBarRegion::Cancel, {770, 623, 875, 644}, "/button-normal.png", "/button-over.png", TextRow::Cancel},
+    {TitleBarRegion::Skins, {701, 5, 719, 23}, "/button-Skins-normal.png", "/button-Skins-over.png", {}},
+    {TitleBarRegion::Hide, {825, 5, 843, 23}, "/button-min-normal.png", "/button-min-over.png", {}},
+    {TitleBarRegion::Exit, {850, 5, 868, 23}, "/button-close-normal.png", "/button-close-over.png", {}},
+    {TitleBarRegion::BasicTab, {14, 54, 54, 94}, "/button-PrePage-normal.png", "/button-PrePage-over.png", {}},
+    {TitleBarRegion::AdvancedTab, {60, 54, 100, 94}, "/button-NextPage-normal.png", "/button-NextPage-over.png", {}},
+    {TitleBarRegion::WebLink, {261, 626, 453, 646}, "", "", {}},
 }};
 
 const TitleBarRow& titleBarRow(TitleBarRegion region);

@@ -13,10 +13,10 @@ namespace {
 
 // Catalogue row of each function's list label, checked when the program is compiled.
 template <std::size_t... I>
-constexpr std::array<int, kButtonFunctionCount> labelRows(std::index_sequence<I...>) {
+constexpr std::array<TextRow, kButtonFunctionCount> labelRows(std::index_sequence<I...>) {
     return {catalogueRow(kButtonCatalogue[I].label)...};
 }
-constexpr std::array<int, kButtonFunctionCount> kLabelRows =
+constexpr std::array<TextRow, kButtonFunctionCount> kLabelRows =
     labelRows(std::make_index_sequence<kButtonFunctionCount>{});
 
 // Shift may stand on one of the first eight buttons only once per key mode.
@@ -61,7 +61,7 @@ std::vector<std::string> ButtonAssignment::listItems() const {
 }
 
 std::string ButtonAssignment::leftKeyWarning() const {
-    return std::string(catalogue_.text("Left key must be selected!"));
+    return std::string(catalogue_.text(TextRow::LeftKeyMustBeSelected));
 }
 
 const std::string& ButtonAssignment::caption(int button) const {

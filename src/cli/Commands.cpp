@@ -103,7 +103,7 @@ public:
         if (scan == MouseScan::Opened) {
             Handshake(link, stack->clock(), sink);
         } else {
-            sink.notice(kNoticeMouseNotDetected, 0);
+            sink.notice(noticeNumber(NoticeCode::MouseNotFound), 0);
             link.connected = 0;
         }
         sink.setQuiet(false);

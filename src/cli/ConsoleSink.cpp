@@ -7,8 +7,8 @@
 
 namespace tarvik::cli {
 
-std::string RecordNoticeTexts::text(int catalogueRow) const {
-    return std::string(catalogue_.text(catalogueRow));
+std::string RecordNoticeTexts::text(TextRow row) const {
+    return std::string(catalogue_.text(row));
 }
 
 std::string RecordNoticeTexts::dpiName(int stage) const {

@@ -20,7 +20,7 @@ class RecordNoticeTexts : public NoticeTexts {
 public:
     RecordNoticeTexts(const TextCatalogue& catalogue, const ConfigRecord& record, const std::uint8_t& sensorType)
         : catalogue_(catalogue), record_(record), sensorType_(sensorType) {}
-    std::string text(int catalogueRow) const override;
+    std::string text(TextRow row) const override;
     std::string dpiName(int stage) const override;
 
 private:

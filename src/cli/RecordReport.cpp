@@ -76,7 +76,7 @@ std::string parameterOf(const ConfigRecord& record, int mode, int button, const 
 void reportButtons(std::ostringstream& out, const ConfigRecord& record, const TextCatalogue& texts) {
     for (int mode = 0; mode < 2; ++mode) {
         // "Mode A" and "Mode B" are the same words in every language, as on their buttons.
-        out << texts.text("Key Setting") << " - " << (mode == 0 ? "Mode A" : "Mode B")
+        out << texts.text(TextRow::KeySetting) << " - " << (mode == 0 ? "Mode A" : "Mode B")
             << (record.currentKeyMode == mode ? " *" : "") << '\n';
         for (int button = 0; button < static_cast<int>(kButtonCount); ++button) {
             const KeyEntry entry = encodeButtonEntry(record.buttons(mode), record.extra(mode), button);
@@ -91,7 +91,7 @@ void reportButtons(std::ostringstream& out, const ConfigRecord& record, const Te
 void reportDpi(std::ostringstream& out, const ConfigRecord& record, std::uint8_t sensorType,
                const TextCatalogue& texts) {
     // "Select" and "Color" are fixed words of the DPI group in every language; [x] is a stage that is on.
-    out << texts.text("DPI Setting") << " (" << int(sensorType) << ")\n";
+    out << texts.text(TextRow::DpiSetting) << " (" << int(sensorType) << ")\n";
     for (std::size_t k = 0; k < kDpiStageCount; ++k) {
         const auto level = record.dpiLevel[k];
         const auto name = DpiLabel(sensorType, level);
@@ -106,27 +106,28 @@ void reportDpi(std::ostringstream& out, const ConfigRecord& record, std::uint8_t
 void reportRateAndLighting(std::ostringstream& out, const ConfigRecord& record, const TextCatalogue& texts) {
     const int code = record.reportRateCode;
     const auto row = std::ranges::find(kReportRates, record.reportRateCode, &ReportRateRow::code);
-    out << texts.text("Report Rate Setting") << "  ";
+    out << texts.text(TextRow::ReportRateSetting) << "  ";
     if (row != kReportRates.end())
         out << row->label << " Hz (" << code << ")\n";
     else  // the window lights its last position for any code outside the table
         out << "unknown code " << code << " (the window shows " << kReportRates.back().label << " Hz)\n";
     using Field = LightingEditor::Field;
-    out << texts.text("DPI Effect") << "  " << texts.text("Mode") << ": " << lightingText(record, texts, Field::Mode);
+    out << texts.text(TextRow::DpiEffect) << "  " << texts.text(TextRow::LightMode) << ": "
+        << lightingText(record, texts, Field::Mode);
     if (record.lightMode != kLightOff)
-        out << ", " << texts.text("Parameter") << ": " << lightingText(record, texts, Field::Parameter) << ", "
-            << texts.text("Effect") << ": " << lightingText(record, texts, Field::Effect);
+        out << ", " << texts.text(TextRow::LightParameter) << ": " << lightingText(record, texts, Field::Parameter)
+            << ", " << texts.text(TextRow::LightEffect) << ": " << lightingText(record, texts, Field::Effect);
     out << '\n';
 }
 
 // Per slot: its loop count and how many of its 63 event records are used.
 void reportMacroSlots(std::ostringstream& out, const ConfigRecord& record, const TextCatalogue& texts) {
-    out << texts.text("Macro Setting") << '\n';
+    out << texts.text(TextRow::MacroSetting) << '\n';
     for (int slot = 1; slot <= static_cast<int>(kMacroSlotCount); ++slot) {
         const auto bytes = macroSlot(record, slot);
         std::size_t records = 0;
         while (records < kMacroRecordCount && (bytes[2 + 2 * records] | bytes[3 + 2 * records]) != 0) ++records;
-        out << "  " << slot << "  " << texts.text("Loop Times") << " " << GetLoopCount(record, slot) << "  "
+        out << "  " << slot << "  " << texts.text(TextRow::LoopTimes) << " " << GetLoopCount(record, slot) << "  "
             << records << "/" << kMacroRecordCount << '\n';
     }
 }

@@ -57,7 +57,7 @@ bool openCommandCollection(DeviceLink& link, platform::HidBackend& backend, cons
 }
 
 void mouseLost(DeviceContext& ctx, const DiscoveryHooks& hooks) {
-    ctx.sink.notice(kNoticeMouseNotDetected, 0);
+    ctx.sink.notice(noticeNumber(NoticeCode::MouseNotFound), 0);
     if (hooks.hideMainWindow) hooks.hideMainWindow();
     ctx.link.connected = 0;
     ctx.link.deviceEvent.set();

@@ -50,7 +50,7 @@ bool isMouseChange(const platform::DeviceChange& change);
 // Arrival: scan, handshake and, once connected, the sensor synchronisation (and the
 // listener's first resume while the Basic page has never been built). Removal: scan and
 // handshake again, since the mouse may remain through another interface. A failed scan gives
-// notice 15, hides the main window and clears `connected`. Changes of other devices are ignored
+// MouseNotFound, hides the main window and clears `connected`. Changes of other devices are ignored
 // (nullopt); otherwise the outcome of the scan.
 std::optional<MouseScan> OnDeviceChange(const platform::DeviceChange& change, platform::HidBackend& backend, DeviceContext& ctx,
                     const DiscoveryHooks& hooks);

@@ -5,10 +5,16 @@
 #include <algorithm>
 #include <array>
 
+#include "device/NoticeCode.h"
+
 namespace tarvik {
 namespace {
 
-bool isSwitchCode(std::uint8_t code) { return code == 5 || code == 7 || code == 8 || code == 9; }
+bool isSwitchCode(std::uint8_t number) {
+    const NoticeCode code = noticeCode(number);
+    return code == NoticeCode::ReportRate || code == NoticeCode::DpiStage || code == NoticeCode::KeyMatrix ||
+           code == NoticeCode::MacroKey;
+}
 
 // Report id, code, unused, value.
 constexpr std::size_t kMinimumReport = 4;

@@ -35,7 +35,7 @@ void Handshake(DeviceLink& link, platform::Clock& clock, platform::UserSink& sin
     link.connected = accepted ? 1 : 0;
     link.deviceEvent.set();
     if (accepted && link.keyObserver) link.keyObserver(link.scrambleKey);
-    sink.notice(accepted ? kNoticeMouseDetected : kNoticeMouseNotDetected, 0);
+    sink.notice(noticeNumber(accepted ? NoticeCode::MouseFound : NoticeCode::MouseNotFound), 0);
 }
 
 }  // namespace tarvik

@@ -4,6 +4,7 @@
 
 #include "device/CommandPacket.h"
 #include "device/DeviceLink.h"
+#include "device/NoticeCode.h"
 #include "platform/Clock.h"
 #include "platform/UserSink.h"
 
@@ -11,11 +12,9 @@ namespace tarvik {
 
 inline constexpr CommandPacket kHandshakePacket = makePacket(0x00, 0xAA, 0xDD, 0x3B, 0x62);
 constexpr unsigned kHandshakePauseMs = 5;
-constexpr int kNoticeMouseDetected = 14;
-constexpr int kNoticeMouseNotDetected = 15;
 
-// Sets `scrambled`, `scrambleKey` and `connected`, sends notice 14 (detected) or 15 (not
-// detected), and signals `deviceEvent` so a listener that went back to sleep before
+// Sets `scrambled`, `scrambleKey` and `connected`, sends the notice MouseFound or
+// MouseNotFound, and signals `deviceEvent` so a listener that went back to sleep before
 // `connected` was set starts reading.
 void Handshake(DeviceLink& link, platform::Clock& clock, platform::UserSink& sink);
 

@@ -108,7 +108,7 @@ MacroEditor::MacroEditor(std::filesystem::path recordIni, ConfigRecord& record, 
     : recordIni_(std::move(recordIni)), record_(record), messages_(messages), texts_(texts) {}
 
 std::string_view MacroEditor::recordingTitle() const {
-    return recorder_.recordingActive() ? texts_.text("Press Ctrl+Break key to stop recording") : std::string_view{};
+    return recorder_.recordingActive() ? texts_.text(TextRow::CtrlBreakStopsRecording) : std::string_view{};
 }
 
 void MacroEditor::BuildPage() {
@@ -169,7 +169,7 @@ void MacroEditor::SetLoopText(std::string_view text) {
 void MacroEditor::NewMacro() {
     const auto name = storedMacroName(nameText_);
     if (name.empty()) {
-        message(texts_.text("Macro name is blank"));
+        message(texts_.text(TextRow::MacroNameBlank));
         return;
     }
     nameText_ = name;
@@ -183,7 +183,7 @@ void MacroEditor::NewMacro() {
         return;
     }
     if (positionOf(macroNames_, name)) {
-        message(texts_.text("Macro name already exists"));
+        message(texts_.text(TextRow::MacroNameExists));
         return;
     }
     // The loop field keeps its text: the new macro's slot keeps its count until it is edited.
@@ -235,19 +235,19 @@ void MacroEditor::refreshMacroList(std::string_view dropped) {
 
 void MacroEditor::StartRecording() {
     if (macroNames_.empty()) {
-        message(texts_.text("Macro name is blank"), kWarning);
+        message(texts_.text(TextRow::MacroNameBlank), kWarning);
         return;
     }
-    message(texts_.text("Start Recording"));
+    message(texts_.text(TextRow::StartRecording));
     eventLines_.clear();
     selectedLine_.reset();
     recorder_.start();
 }
 
 void MacroEditor::StopRecording() {
-    message(texts_.text("Stop Recording"));
+    message(texts_.text(TextRow::StopRecording));
     if (!recorder_.recordingActive()) {
-        message(texts_.text(90), kWarning);  // "It doesn’t start recording, unnecessary to press Stop key!"
+        message(texts_.text(TextRow::NotRecording), kWarning);
         return;
     }
     endRecording();

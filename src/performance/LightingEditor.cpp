@@ -9,10 +9,10 @@ namespace tarvik {
 namespace {
 
 // Catalogue rows of the mode names by `lightMode` and of the effect names by effect value.
-constexpr std::array<int, 4> kModeRows{catalogueRow("Off"), catalogueRow("Standard"), catalogueRow("Respiration"),
-                                       catalogueRow("Neon")};
-constexpr std::array<int, 4> kEffectRows{catalogueRow("Non-Disolay"), catalogueRow("RGB Effect"),
-                                         catalogueRow("RGB Flash"), catalogueRow("RGB Fixed On")};
+constexpr std::array<TextRow, 4> kModeRows{TextRow::ModeOff, TextRow::ModeStandard, TextRow::ModeRespiration,
+                                           TextRow::ModeNeon};
+constexpr std::array<TextRow, 4> kEffectRows{TextRow::EffectNone, TextRow::EffectRgb, TextRow::EffectRgbFlash,
+                                             TextRow::EffectRgbFixedOn};
 // The mode list: Standard, Respiration, Neon; "Off" cannot be chosen again.
 constexpr std::array<std::uint8_t, 3> kModeChoices{kLightStandard, kLightRespiration, kLightNeon};
 

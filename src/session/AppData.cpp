@@ -47,7 +47,7 @@ void AppData::saveCaptions(const Captions& captions) {
                       "Warning");
 }
 
-std::string AppData::text(int catalogueRow) const { return std::string(catalogue_.text(catalogueRow)); }
+std::string AppData::text(TextRow row) const { return std::string(catalogue_.text(row)); }
 
 LanguageFonts AppData::fonts() const { return languageFonts(catalogue_.language()); }
 

@@ -25,7 +25,7 @@ public:
     SkinChoice loadInterfaceSettings() override;
     void saveSkinChoice(const SkinChoice& choice) override;
     void reloadInterfaceSettings() override;
-    std::string text(int catalogueRow) const override;
+    std::string text(TextRow row) const override;
     LanguageFonts fonts() const override;
     std::filesystem::path skinsRoot() const override { return skinsRoot_; }
     std::filesystem::path skinFolder(const std::string& name) const override;

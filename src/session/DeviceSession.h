@@ -15,7 +15,7 @@ public:
     virtual ~DeviceSession() = default;
     // Where notices, messages and trace lines go; set by the window before start-up.
     virtual void attachSink(platform::UserSink& sink) = 0;
-    // FindMouse, then Handshake; a failed search sends notice 15 and clears `connected`.
+    // FindMouse, then Handshake; a failed search sends MouseNotFound and clears `connected`.
     virtual void findAndHandshake() = 0;
     virtual bool connected() const = 0;
     // What the last search found: tells "no mouse" from "a mouse this user may not open".
@@ -26,7 +26,7 @@ public:
     // Hotplug: a pollable descriptor (-1 when none) and the change handler behind it.
     virtual int monitorFd() const = 0;
     enum class Change { Ignored, Found, Lost };
-    // Handles the pending arrival/removal notices; Lost: the mouse is gone (notice 15 sent).
+    // Handles the pending arrival/removal notices; Lost: the mouse is gone (MouseNotFound sent).
     // The first arrival that connects resumes a listener that has never run.
     virtual Change serviceMonitor() = 0;
     virtual void syncSensorSettings() = 0;

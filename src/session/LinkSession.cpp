@@ -18,7 +18,7 @@ void LinkSession::findAndHandshake() {
         Handshake(link_, clock_, *sink_);
         return;
     }
-    sink_->notice(kNoticeMouseNotDetected, 0);
+    sink_->notice(noticeNumber(NoticeCode::MouseNotFound), 0);
     link_.connected = 0;
 }
 

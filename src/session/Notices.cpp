@@ -6,7 +6,7 @@
 namespace tarvik {
 namespace {
 
-bool matches(const NoticeRow& row, int code, int value) {
+bool matches(const NoticeRow& row, NoticeCode code, int value) {
     if (row.code != code) return false;
     if (row.value == kAnyValue) return true;
     if (row.value == kAnyNonZero) return value != 0;
@@ -15,16 +15,17 @@ bool matches(const NoticeRow& row, int code, int value) {
 
 }  // namespace
 
-std::optional<Balloon> balloonFor(int code, int value, const NoticeTexts& texts) {
+std::optional<Balloon> balloonFor(int number, int value, const NoticeTexts& texts) {
+    const NoticeCode code = noticeCode(number);
     auto row = std::find_if(kNoticeRows.begin(), kNoticeRows.end(),
                             [&](const NoticeRow& r) { return matches(r, code, value); });
     if (row == kNoticeRows.end()) return std::nullopt;
     Balloon balloon;
     balloon.text = texts.text(row->catalogueRow);
-    if (code == 7) balloon.text += texts.dpiName(value);
-    if (code == 9) balloon.text += std::to_string(value);
-    balloon.title = code == 15 ? "Warning" : "Info";
-    balloon.timeoutMs = (code == 14 || code == 15) ? 100 : 5000;
+    if (code == NoticeCode::DpiStage) balloon.text += texts.dpiName(value);
+    if (code == NoticeCode::MacroKey) balloon.text += std::to_string(value);
+    balloon.title = code == NoticeCode::MouseNotFound ? "Warning" : "Info";
+    balloon.timeoutMs = (code == NoticeCode::MouseFound || code == NoticeCode::MouseNotFound) ? 100 : 5000;
     return balloon;
 }
 

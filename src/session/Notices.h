@@ -1,5 +1,5 @@
 // Device notices as balloons: which catalogue text, title and time-out each (code, value)
-// gets. Codes: 5 report rate, 7 DPI stage, 8 key matrix, 9 macro key, 14/15 mouse (not) found.
+// gets; the codes are listed in device/NoticeCode.h.
 #pragma once
 
 #include <array>
@@ -7,23 +7,33 @@
 #include <string>
 #include <string_view>
 
+#include "device/NoticeCode.h"
+#include "ui/TextRows.h"
+
 namespace tarvik {
 
 struct NoticeRow {
-    int code;
+    NoticeCode code;
     int value;  // kAnyValue: every value of the code
-    int catalogueRow;
+    TextRow catalogueRow;
 };
 inline constexpr int kAnyValue = -1;
 inline constexpr int kAnyNonZero = -2;
 
 inline constexpr std::array<NoticeRow, 13> kNoticeRows{{
-    {5, 1, 53}, {5, 2, 54}, {5, 4, 55}, {5, 8, 56},
-    {7, 1, 57}, {7, 2, 58}, {7, 3, 59}, {7, 4, 60},
-    {8, 1, 61}, {8, 2, 62},
-    {9, kAnyNonZero, 65},
-    {14, kAnyValue, 68},
-    {15, kAnyValue, 67},
+    {NoticeCode::ReportRate, 1, TextRow::SwitchedTo1000Hz},
+    {NoticeCode::ReportRate, 2, TextRow::SwitchedTo500Hz},
+    {NoticeCode::ReportRate, 4, TextRow::SwitchedTo250Hz},
+    {NoticeCode::ReportRate, 8, TextRow::SwitchedTo125Hz},
+    {NoticeCode::DpiStage, 1, TextRow::SwitchedToDpiStage1},
+    {NoticeCode::DpiStage, 2, TextRow::SwitchedToDpiStage2},
+    {NoticeCode::DpiStage, 3, TextRow::SwitchedToDpiStage3},
+    {NoticeCode::DpiStage, 4, TextRow::SwitchedToDpiStage4},
+    {NoticeCode::KeyMatrix, 1, TextRow::SwitchedToKeyMatrix1},
+    {NoticeCode::KeyMatrix, 2, TextRow::SwitchedToKeyMatrix2},
+    {NoticeCode::MacroKey, kAnyNonZero, TextRow::SwitchedToMacroKey},
+    {NoticeCode::MouseFound, kAnyValue, TextRow::MouseFound},
+    {NoticeCode::MouseNotFound, kAnyValue, TextRow::MouseNotFound},
 }};
 
 struct Balloon {
@@ -38,7 +48,7 @@ struct Balloon {
 class NoticeTexts {
 public:
     virtual ~NoticeTexts() = default;
-    virtual std::string text(int catalogueRow) const = 0;
+    virtual std::string text(TextRow row) const = 0;
     virtual std::string dpiName(int stage) const = 0;
 };
 

@@ -10,6 +10,7 @@
 #include "settings/ConfigRecord.h"
 #include "settings/InterfaceSettings.h"
 #include "ui/Fonts.h"
+#include "ui/TextRows.h"
 
 namespace tarvik {
 
@@ -32,7 +33,7 @@ public:
     virtual void saveSkinChoice(const SkinChoice& choice) = 0;
     // Reloads the captions and colours after a Cancel (the Basic page rebuild).
     virtual void reloadInterfaceSettings() = 0;
-    virtual std::string text(int catalogueRow) const = 0;
+    virtual std::string text(TextRow row) const = 0;
     virtual LanguageFonts fonts() const = 0;
     // The "Skins" folder holding one sub-folder per skin.
     virtual std::filesystem::path skinsRoot() const = 0;

@@ -70,12 +70,12 @@ std::error_code SaveSkinSettings(const std::filesystem::path& strIni, const Skin
 
 Captions defaultCaptions(const TextCatalogue& catalogue) {
     const CaptionSet set = {
-        std::string(catalogue.text("Left Click")), std::string(catalogue.text("Right Click")),
-        std::string(catalogue.text("Mid Click")),  std::string(catalogue.text("Forward")),
-        std::string(catalogue.text("Backward")),   std::string("DPI Loop"),
-        std::string(catalogue.text("Fire Key")),   std::string(catalogue.text("Key Off")),
-        std::string(catalogue.text("Key Off")),    std::string(catalogue.text("Key Off")),
-        std::string(catalogue.text("Key Off")),    std::string(catalogue.text("Key Off")),
+        std::string(catalogue.text(TextRow::LeftClick)), std::string(catalogue.text(TextRow::RightClick)),
+        std::string(catalogue.text(TextRow::MidClick)),  std::string(catalogue.text(TextRow::Forward)),
+        std::string(catalogue.text(TextRow::Backward)),   std::string("DPI Loop"),
+        std::string(catalogue.text(TextRow::FireKey)),   std::string(catalogue.text(TextRow::KeyOff)),
+        std::string(catalogue.text(TextRow::KeyOff)),    std::string(catalogue.text(TextRow::KeyOff)),
+        std::string(catalogue.text(TextRow::KeyOff)),    std::string(catalogue.text(TextRow::KeyOff)),
     };
     return {set, set};
 }

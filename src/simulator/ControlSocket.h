@@ -7,19 +7,21 @@
 #include <string>
 #include <string_view>
 
+#include "device/NoticeCode.h"
+
 namespace tarvik::simulator {
 
 // Request: "press <kind> <value>\n"; answer: "ok\n" or "error <reason>\n".
-// The kinds name the event codes of the mouse's event report.
+// The kinds name the event codes of the mouse's event report, which are its notice codes.
 struct PressKind {
     std::string_view name;
     int eventCode;
 };
 inline constexpr PressKind kPressKinds[] = {
-    {"rate", 5},
-    {"dpi", 7},
-    {"matrix", 8},
-    {"macro", 9},
+    {"rate", noticeNumber(NoticeCode::ReportRate)},
+    {"dpi", noticeNumber(NoticeCode::DpiStage)},
+    {"matrix", noticeNumber(NoticeCode::KeyMatrix)},
+    {"macro", noticeNumber(NoticeCode::MacroKey)},
 };
 
 // Event code of a press kind ("dpi" -> 7); nullopt for an unknown kind.

@@ -48,9 +48,22 @@ inline constexpr Rect kWebLinkText{283, 626, 453, 646};  // the address, left of
 inline constexpr Rect kKeyGroup{12, 104, 472, 606};
 inline constexpr Rect kKeyGroupCaption{28, 108, 300, 130};  // "Key Setting"
 inline constexpr Rect kMouseArt{20, 136, 240, 600};
+// The note that stands where the page would while the mouse cannot be used; its body starts
+// this far below the heading.
+inline constexpr Rect kNoteBox{60, kKeyGroup.top + 40, kMainWindow.width - 60, kFooterTop - 40};
+inline constexpr int kNoteBodyGap = 24;
 
 inline constexpr int kButtonBoxCount = 7;
 constexpr Rect buttonBox(int k) { return {252, 199 + 23 * k, 463, 220 + 23 * k}; }
+inline constexpr int kBoxNumberWidth = 20;  // the number at the box's left end
+inline constexpr int kBoxArrowWidth = 22;   // the drop-down arrow at the box's right end
+// The list of boxes 0-5 hangs below its box; the one of box 6 would run into the footer, so it
+// stands to the right of the boxes.
+constexpr Rect buttonList(int k) {
+  return k < kButtonBoxCount - 1 ? Rect{252, 221 + 23 * k, 463, 491 + 23 * k} : Rect{463, 100, 674, 370};
+}
+inline constexpr int kListItemHeight = 16;  // sixteen items fill a button list without scrolling
+inline constexpr Size kDpiSubList{60, 80};  // beside "DPI Switch"; wider fonts widen it
 inline constexpr Rect kModeA{253, 518, 358, 539};
 inline constexpr Rect kModeB{357, 518, 462, 539};
 inline constexpr Rect kButtonDefault{307, 549, 412, 570};
@@ -141,6 +154,15 @@ inline constexpr Rect kEventList{592, 220, 725, 512};
 inline constexpr Rect kMacroNameField{735, 322, 799, 336};
 inline constexpr Rect kLoopField{735, 362, 799, 376};
 inline constexpr Rect kMouseEventHeader{735, 402, 854, 416};  // click region; the text box ends at 839
+inline constexpr Rect kMouseEventHeaderText{735, 402, 839, 416};
+inline constexpr Rect kMouseEventList{734, 419, 854, 569};  // below its header
+// Labels of the record column: beside the two recording regions (word-wrapped) and above the
+// fields and the mouse event header (left-aligned).
+inline constexpr Rect kStartRecordingLabel{765, 227, 874, 260};
+inline constexpr Rect kStopRecordingLabel{765, 263, 874, 296};
+inline constexpr Rect kMacroNameLabel{735, 302, 874, 322};
+inline constexpr Rect kLoopTimesLabel{735, 342, 874, 362};
+inline constexpr Rect kMouseEventLabel{735, 382, 874, 402};
 inline constexpr Rect kStartRecording{735, 229, 764, 258};
 inline constexpr Rect kStopRecording{735, 265, 764, 294};
 inline constexpr Rect kMacroNew{513, 528, 618, 549};
@@ -174,5 +196,7 @@ inline constexpr Rect kDelayPrompt{14, 89, 210, 109};
 inline constexpr Rect kDelayRange{14, 109, 210, 129};
 inline constexpr Rect kSkinsSwatch{42, 94, 151, 110};
 inline constexpr Rect kSkinsPrompt{12, 64, 181, 94};
+inline constexpr Rect kSkinsNameBox{42, 128, 136, 144};  // the name; its click region is kChoiceBox
+inline constexpr Rect kSkinsList{42, 146, 151, 266};
 
 }  // namespace tarvik::layout

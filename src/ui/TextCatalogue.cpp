@@ -19,15 +19,19 @@ static_assert([] {
     return true;
 }());
 
+// The last named row is the catalogue's last row.
+static_assert(static_cast<std::size_t>(TextRow::CaptionSection) == kCatalogueRows);
+
 TextCatalogue::TextCatalogue(LanguageId language) : language_(language) {
     std::ranges::transform(kCatalogue, texts_.begin(), [language](const TextRow3& row) { return row.in(language); });
 }
 
 std::string_view TextCatalogue::text(TextRow row) const {
-    if (row.number < 1 || row.number > static_cast<int>(kCatalogueRows)) {
+    const int number = static_cast<int>(row);
+    if (number < 1 || number > static_cast<int>(kCatalogueRows)) {
         return {};
     }
-    return texts_[static_cast<std::size_t>(row.number - 1)];
+    return texts_[static_cast<std::size_t>(number - 1)];
 }
 
 TextCatalogue ApplyCatalogue(LanguageId language) { return TextCatalogue(language); }

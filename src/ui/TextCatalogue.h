@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "ui/Language.h"
+#include "ui/TextRows.h"
 
 namespace tarvik {
 
@@ -135,9 +136,9 @@ namespace detail {
 void catalogueNameIsUnknownOrAmbiguous();
 }  // namespace detail
 
-// The row whose English text is `english`. Used at compile time, an unknown name or a name
-// that two rows share ("Default" is rows 10 and 78) does not compile: use the row number.
-constexpr int catalogueRow(std::string_view english) {
+// The row whose English text is `english`, for tables that hold English labels. Used at compile
+// time, an unknown text or one that two rows share ("Default" is rows 10 and 78) does not compile.
+constexpr TextRow catalogueRow(std::string_view english) {
     int found = 0;
     for (std::size_t i = 0; i < kCatalogue.size(); ++i) {
         if (kCatalogue[i].en == english) {
@@ -150,15 +151,8 @@ constexpr int catalogueRow(std::string_view english) {
     if (found == 0) {
         detail::catalogueNameIsUnknownOrAmbiguous();
     }
-    return found;
+    return static_cast<TextRow>(found);
 }
-
-// A row named by its English text ("Left Click") or given by its number (10).
-struct TextRow {
-    int number;
-    consteval TextRow(const char* english) : number(catalogueRow(english)) {}  // implicit: names read as rows
-    constexpr TextRow(int row) : number(row) {}  // implicit: numbers read as rows
-};
 
 // Every row in the language of the run, filled once at start-up.
 class TextCatalogue {
@@ -167,8 +161,8 @@ public:
     LanguageId language() const { return language_; }
     // Empty text for a row number outside 1-91.
     std::string_view text(TextRow row) const;
-    // The "str.ini" section that holds the button captions of this language (row 91).
-    std::string_view captionSection() const { return text(91); }
+    // The "str.ini" section that holds the button captions of this language.
+    std::string_view captionSection() const { return text(TextRow::CaptionSection); }
 
 private:
     LanguageId language_;

@@ -20,7 +20,7 @@ using Role = simulator::SimInterface::Role;
 
 class Texts : public NoticeTexts {
 public:
-    std::string text(int row) const override { return "row" + std::to_string(row) + ":"; }
+    std::string text(TextRow row) const override { return "row" + std::to_string(static_cast<int>(row)) + ":"; }
     std::string dpiName(int stage) const override { return "stage" + std::to_string(stage); }
 };
 

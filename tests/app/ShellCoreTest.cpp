@@ -63,8 +63,8 @@ TEST(TitleBar, DragsOnlyFromTheEmptyTitleStrip) {
 // Catalogue rows as their English texts, and the DPI label of each stage.
 class EnglishTexts : public NoticeTexts {
 public:
-    std::string text(int row) const override {
-        switch (row) {
+    std::string text(TextRow row) const override {
+        switch (static_cast<int>(row)) {
         case 53: return "Switch report rate into 1000HZ";
         case 56: return "Switch report rate into 125HZ";
         case 58: return "Switch DPI into the second stage ";
@@ -73,7 +73,7 @@ public:
         case 65: return "Switch to macro key";
         case 67: return "The system did not detect the gaming mouse!";
         case 68: return "The system detect the gaming mouse.";
-        default: return "row " + std::to_string(row);
+        default: return "row " + std::to_string(static_cast<int>(row));
         }
     }
     std::string dpiName(int stage) const override { return std::to_string(stage * 800); }

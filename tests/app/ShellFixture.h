@@ -67,7 +67,7 @@ public:
     void attachSink(platform::UserSink& s) override { sink = &s; }
     void findAndHandshake() override {
         log_.push_back("find");
-        sink->notice(mousePresent ? 14 : 15, 0);
+        sink->notice(noticeNumber(mousePresent ? NoticeCode::MouseFound : NoticeCode::MouseNotFound), 0);
         isConnected = mousePresent;
     }
     bool connected() const override { return isConnected; }
@@ -85,7 +85,7 @@ public:
     // What an arrival does once the mouse answers: connect, sync, resume a listener never run.
     void arrive() {
         isConnected = true;
-        sink->notice(14, 0);
+        sink->notice(noticeNumber(NoticeCode::MouseFound), 0);
         if (resumes == 0) resumeListener();
     }
     void syncSensorSettings() override { log_.push_back("sync"); }
@@ -124,7 +124,7 @@ public:
     }
     void saveSkinChoice(const SkinChoice& c) override { saved.push_back(c); }
     void reloadInterfaceSettings() override { log_.push_back("reloadInterface"); }
-    std::string text(int row) const override { return std::string(catalogue.text(row)); }
+    std::string text(TextRow row) const override { return std::string(catalogue.text(row)); }
     LanguageFonts fonts() const override {
         log_.push_back("fonts");
         return languageFonts(catalogue.language());

@@ -274,7 +274,7 @@ TEST_F(ShellWindow, WithoutATrayHideMinimisesAndNoticesBecomeNotifications) {
     EXPECT_NE(window->windowType(), Qt::Tool);  // keeps its taskbar entry
     click(830, 10);
     EXPECT_TRUE(window->isMinimized());
-    window->OnDeviceNotice(8, 2);
+    window->OnDeviceNotice(noticeNumber(NoticeCode::KeyMatrix), 2);
     ASSERT_FALSE(notifier.notes.empty());
     EXPECT_EQ(notifier.notes.back().text, "Switch to key matrix 2");
     EXPECT_TRUE(tray.balloons.empty());

@@ -87,7 +87,7 @@ TEST_F(StrIniTest, OnlyThe24CaptionKeysAreWrittenInOrder) {
 TEST_F(StrIniTest, ChineseCaptionsRoundTripByteIdentical) {
     const auto catalogue = ApplyCatalogue(LanguageId::CHT);
     auto captions = defaultCaptions(catalogue);
-    captions.modeB[3] = std::string(catalogue.text("Single Key")) + "-Num 1";
+    captions.modeB[3] = std::string(catalogue.text(TextRow::SingleKey)) + "-Num 1";
     captions.modeB[4] = "  前後空白  ";
     ASSERT_FALSE(SaveCaptions(strIni, catalogue.captionSection(), captions));
     EXPECT_EQ(LoadInterfaceSettings(strIni, "Setting-CHT").captions, captions);

@@ -45,30 +45,30 @@ TEST(TextCatalogueTest, RowsByNumberAndByNameInEachLanguage) {
         std::string_view expected;
     };
     const Case cases[] = {
-        {LanguageId::EN, 1, "Basic Settings"},
-        {LanguageId::CHS, 1, "基本设置"},
-        {LanguageId::CHT, 1, "基本設置"},
-        {LanguageId::EN, "Left Click", "Left Click"},
-        {LanguageId::CHS, "Left Click", "左键"},
-        {LanguageId::CHT, "Combo Key", "複合鍵"},
-        {LanguageId::EN, 10, "Default"},
-        {LanguageId::CHS, 10, "按键恢复"},
-        {LanguageId::CHS, 78, "恢复默认"},
-        {LanguageId::EN, 57, "Switch DPI into the first stage "},  // trailing blank kept
-        {LanguageId::EN, 60, "Switch DPI into the fourth stage "},
-        {LanguageId::CHS, 57, "DPI切换到第一段"},  // the Chinese texts have none
-        {LanguageId::CHT, 60, "DPI切換到第四段"},
-        {LanguageId::EN, 90, "It doesn\u2019t start recording, unnecessary to press Stop key!"},
-        {LanguageId::CHT, 90, "沒有開始錄製，點擊停止錄製按鈕沒有意義！"},
-        {LanguageId::EN, 91, "Setting-EN"},
-        {LanguageId::CHS, 91, "Setting-CHS"},
-        {LanguageId::CHT, 91, "Setting-CHT"},
-        {LanguageId::CHT, 52, kMakerWebAddress},
-        {LanguageId::EN, 0, ""},
-        {LanguageId::EN, 92, ""},
+        {LanguageId::EN, TextRow::BasicSettings, "Basic Settings"},
+        {LanguageId::CHS, TextRow::BasicSettings, "基本设置"},
+        {LanguageId::CHT, TextRow::BasicSettings, "基本設置"},
+        {LanguageId::EN, TextRow::LeftClick, "Left Click"},
+        {LanguageId::CHS, TextRow::LeftClick, "左键"},
+        {LanguageId::CHT, TextRow::ComboKey, "複合鍵"},
+        {LanguageId::EN, TextRow::DefaultKeys, "Default"},
+        {LanguageId::CHS, TextRow::DefaultKeys, "按键恢复"},
+        {LanguageId::CHS, TextRow::DefaultPointer, "恢复默认"},
+        {LanguageId::EN, TextRow::SwitchedToDpiStage1, "Switch DPI into the first stage "},  // trailing blank kept
+        {LanguageId::EN, TextRow::SwitchedToDpiStage4, "Switch DPI into the fourth stage "},
+        {LanguageId::CHS, TextRow::SwitchedToDpiStage1, "DPI切换到第一段"},  // the Chinese texts have none
+        {LanguageId::CHT, TextRow::SwitchedToDpiStage4, "DPI切換到第四段"},
+        {LanguageId::EN, TextRow::NotRecording, "It doesn\u2019t start recording, unnecessary to press Stop key!"},
+        {LanguageId::CHT, TextRow::NotRecording, "沒有開始錄製，點擊停止錄製按鈕沒有意義！"},
+        {LanguageId::EN, TextRow::CaptionSection, "Setting-EN"},
+        {LanguageId::CHS, TextRow::CaptionSection, "Setting-CHS"},
+        {LanguageId::CHT, TextRow::CaptionSection, "Setting-CHT"},
+        {LanguageId::CHT, TextRow::HelpLink, kMakerWebAddress},
+        {LanguageId::EN, static_cast<TextRow>(0), ""},
+        {LanguageId::EN, static_cast<TextRow>(92), ""},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE("row " + std::to_string(c.row.number));
+        SCOPED_TRACE("row " + std::to_string(static_cast<int>(c.row)));
         EXPECT_EQ(ApplyCatalogue(c.language).text(c.row), c.expected);
     }
 }
