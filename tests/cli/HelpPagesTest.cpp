@@ -3,6 +3,7 @@
 // parsers take, and the help's layout keeps words whole.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -200,6 +201,26 @@ TEST(HelpPages, EveryDocumentedOptionIsOneTheParsersTake) {
         const auto parsed = cli::parseCommandLine(args);
         ASSERT_TRUE(parsed.options) << parsed.error;
         EXPECT_EQ(parsed.options->words, std::vector<std::string>(args.begin() + 1, args.end()));
+    }
+}
+
+// The press kinds its synopsis lists (and the completions offer) are those press takes: with a
+// value no kind takes, press names the kind's values instead of calling it no kind (and so
+// sends nothing to a simulated mouse that may be running).
+TEST(HelpPages, PressKindsOfTheSynopsisArePressKinds) {
+    const auto docs = cli::commandDocs();
+    const auto row = std::ranges::find(docs, std::string_view("press"), &cli::CommandDoc::name);
+    ASSERT_NE(row, docs.end());
+    std::string kinds(row->arguments.substr(0, row->arguments.find(' ')));
+    std::ranges::replace(kinds, '|', ' ');
+    std::istringstream words(kinds);
+    for (std::string kind; words >> kind;) {
+        SCOPED_TRACE(kind);
+        const auto parsed = cli::parseCommandLine({"press", kind, "0"});
+        ASSERT_TRUE(parsed.options);
+        std::ostringstream out, err;
+        EXPECT_EQ(cli::runCommand(*parsed.options, out, err), cli::kExitUsage);
+        EXPECT_TRUE(err.str().starts_with("tarvikctl: " + kind + " takes ")) << err.str();
     }
 }
 
