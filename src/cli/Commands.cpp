@@ -377,7 +377,9 @@ int exportRecord(Tool& tool) {
                  << ": " << load.reason() << '\n';
         return kExitFailed;
     }
-    const std::string document = toDocument(tool.record);
+    // The captions go with the buttons, so an import shows them as the window saved them.
+    const Captions captions = missing ? defaultCaptions(tool.catalogue) : tool.savedCaptions();
+    const std::string document = toDocument(tool.record, &captions);
     if (tool.options.words.empty()) return (tool.out << document, kExitOk);
     const std::filesystem::path target = tool.options.words[0];
     if (const std::error_code error = writeFileAtomically(target, document)) {
@@ -411,7 +413,8 @@ int importRecord(Tool& tool) {
     if (size > kMaxDocumentBytes)
         return refuse("it is " + std::to_string(size) + " bytes long, far more than a record's document");
     DocumentError problem;
-    const std::optional<ConfigRecord> record = fromDocument(text, &problem);
+    std::optional<Captions> captions;
+    const std::optional<ConfigRecord> record = fromDocument(text, &problem, &captions);
     if (!record) return refuse((problem.path.empty() ? "" : problem.path + ": ") + problem.reason);
     // The whole record is replaced, so a config.bin that cannot be loaded does not stop the
     // import: the save keeps its old bytes beside it and says where.
@@ -421,6 +424,13 @@ int importRecord(Tool& tool) {
     tool.record = *record;
     if (!tool.saveRecord()) return kExitFailed;
     tool.out << "imported " << source.string() << " into " << tool.paths.configBin.string() << '\n';
+    if (!captions) return kExitOk;
+    if (const std::error_code error = SaveCaptions(tool.paths.strIni, tool.catalogue.captionSection(), *captions)) {
+        tool.err << "tarvikctl: could not save the captions in " << tool.paths.strIni.string() << ": "
+                 << error.message() << '\n';
+        return kExitFailed;
+    }
+    tool.out << "  and the captions in " << tool.paths.strIni.string() << '\n';
     return kExitOk;
 }
 

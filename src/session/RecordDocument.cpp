@@ -313,12 +313,15 @@ public:
     bool object(const Value& v, const std::string& path, Keys keys) {
         return object(v, path, std::span(keys.begin(), keys.size()));
     }
-    // An object with exactly these fields: an unknown one and a missing one are refused.
-    bool object(const Value& v, const std::string& path, std::span<const std::string_view> keys) {
+    // An object with exactly these fields, and perhaps the optional ones: an unknown field and
+    // a missing one are refused.
+    bool object(const Value& v, const std::string& path, std::span<const std::string_view> keys,
+                std::span<const std::string_view> optional = {}) {
         if (!kind(v, path, Value::Kind::Object)) return false;
         for (const auto& m : v.members)
-            if (std::ranges::find(keys, m.key) == keys.end()) {
-                fail(json::memberPath(path, m.key), "unknown field; the fields here are " + listed(keys));
+            if (std::ranges::find(keys, m.key) == keys.end() && std::ranges::find(optional, m.key) == optional.end()) {
+                fail(json::memberPath(path, m.key), "unknown field; the fields here are " + listed(keys) +
+                                                        (optional.empty() ? "" : ", " + listed(optional)));
                 return false;
             }
         for (const std::string_view key : keys)
@@ -597,8 +600,10 @@ constexpr std::array<std::string_view, 10> kTopKeys{
     "lighting", "pointer", "buttons",        "macroSlots",     "reserved",
 };
 
+constexpr std::array<std::string_view, 1> kOptionalTopKeys{"captions"};
+
 void readRecord(Reader& r, const Value& root, ConfigRecord& record) {
-    if (!r.object(root, "", kTopKeys)) return;
+    if (!r.object(root, "", kTopKeys, kOptionalTopKeys)) return;
     record.currentKeyMode = r.byte(*root.find("currentKeyMode"), "currentKeyMode",
                                    [](long long v) { return within(v, 0, 1, "0 (Mode A) or 1 (Mode B)"); });
     record.reportRateCode = r.byte(*root.find("reportRateCode"), "reportRateCode", reportRate);
@@ -612,10 +617,47 @@ void readRecord(Reader& r, const Value& root, ConfigRecord& record) {
     record = fromBytes(bytes);
 }
 
+// A caption is one line of "str.ini" that the window draws beside its button.
+constexpr std::size_t kMaxCaptionBytes = 255;
+
+Value captionsValue(const Captions& captions) {
+    const auto set = [](const CaptionSet& texts) {
+        std::vector<Value> items;
+        for (const std::string& text : texts) items.push_back(Value::string(text));
+        return Value::array(std::move(items));
+    };
+    return Value::object({{"A", set(captions.modeA)}, {"B", set(captions.modeB)}});
+}
+
+void readCaptionSet(Reader& r, const Value& v, const std::string& path, CaptionSet& texts) {
+    if (!r.array(v, path, kButtonCount)) return;
+    for (std::size_t b = 0; b < kButtonCount && !r.failed(); ++b) {
+        const std::string itemPath = json::itemPath(path, b);
+        const std::string* text = r.string(v.items[b], itemPath);
+        if (!text) return;
+        if (text->size() > kMaxCaptionBytes)
+            r.fail(itemPath, "is " + std::to_string(text->size()) + " bytes long; a caption takes at most " +
+                                 std::to_string(kMaxCaptionBytes));
+        else if (std::ranges::any_of(*text, [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
+            r.fail(itemPath, "holds a line break or control character; a caption is one line");
+        else
+            texts[b] = *text;
+    }
+}
+
+void readCaptions(Reader& r, const Value& root, std::optional<Captions>& captions) {
+    const Value* v = root.find("captions");
+    if (!v || !r.object(*v, "captions", {"A", "B"})) return;
+    Captions read;
+    readCaptionSet(r, *v->find("A"), "captions.A", read.modeA);
+    readCaptionSet(r, *v->find("B"), "captions.B", read.modeB);
+    if (!r.failed()) captions = std::move(read);
+}
+
 }  // namespace
 
-std::string toDocument(const ConfigRecord& record) {
-    const Value document = Value::object({
+std::string toDocument(const ConfigRecord& record, const Captions* captions) {
+    Value document = Value::object({
         {"format", Value::string(std::string(kRecordDocumentFormat))},
         {"version", Value::number(kRecordDocumentVersion)},
         {"currentKeyMode", byteValue(record.currentKeyMode)},
@@ -627,10 +669,12 @@ std::string toDocument(const ConfigRecord& record) {
         {"macroSlots", macroSlotsValue(record)},
         {"reserved", reservedValue(toBytes(record))},
     });
+    if (captions) document.members.push_back({"captions", captionsValue(*captions)});
     return json::write(document);
 }
 
-std::optional<ConfigRecord> fromDocument(std::string_view text, DocumentError* error) {
+std::optional<ConfigRecord> fromDocument(std::string_view text, DocumentError* error,
+                                         std::optional<Captions>* captions) {
     json::Error syntax;
     const auto root = json::parse(text, &syntax);
     Reader r;
@@ -640,10 +684,13 @@ std::optional<ConfigRecord> fromDocument(std::string_view text, DocumentError* e
     else if (readHeader(r, *root))
         readRecord(r, *root, record);
     if (!r.failed()) checkRules(r, record);
+    std::optional<Captions> read;
+    if (!r.failed()) readCaptions(r, *root, read);
     if (r.failed()) {
         if (error) *error = *r.error();
         return std::nullopt;
     }
+    if (captions) *captions = std::move(read);
     return record;
 }
 

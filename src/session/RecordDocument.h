@@ -7,14 +7,16 @@
 #include <string_view>
 
 #include "settings/ConfigRecord.h"
+#include "settings/InterfaceSettings.h"
 
 namespace tarvik {
 
 constexpr std::string_view kRecordDocumentFormat = "tarvik-config-record";
 constexpr int kRecordDocumentVersion = 1;
 
-// The whole record as a document; fromDocument of it gives the same bytes back.
-std::string toDocument(const ConfigRecord& record);
+// The whole record as a document, with the buttons' captions in "str.ini" when given;
+// fromDocument of it gives the same bytes (and captions) back.
+std::string toDocument(const ConfigRecord& record, const Captions* captions = nullptr);
 
 // Where a document is wrong and why, as a user can act on it.
 struct DocumentError {
@@ -23,7 +25,9 @@ struct DocumentError {
 };
 
 // The record a document describes, or nullopt with `*error` set to the first field that is
-// malformed, missing, unknown, of the wrong type or refused by a rule of the window.
-std::optional<ConfigRecord> fromDocument(std::string_view text, DocumentError* error);
+// malformed, missing, unknown, of the wrong type or refused by a rule of the window. The
+// captions are optional: `*captions` receives them, or nullopt when the document has none.
+std::optional<ConfigRecord> fromDocument(std::string_view text, DocumentError* error,
+                                         std::optional<Captions>* captions = nullptr);
 
 }  // namespace tarvik

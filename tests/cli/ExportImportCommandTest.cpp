@@ -9,6 +9,8 @@
 #include "cli/Commands.h"
 #include "session/RecordDocument.h"
 #include "settings/ConfigFile.h"
+#include "settings/InterfaceSettings.h"
+#include "ui/TextCatalogue.h"
 #include "session/FactoryRecord.h"
 #include "settings/TempFolder.h"
 
@@ -86,11 +88,30 @@ TEST(ExportImportCommand, ExportThenImportGivesConfigBinBackByteForByte) {
     EXPECT_EQ(readBytes(data / "config.bin"), saved);
 }
 
+// The captions travel with the buttons: an import shows them as the exporting window saved them.
+TEST(ExportImportCommand, TheButtonCaptionsComeBackIntoStrIni) {
+    const test::TempFolder data, elsewhere;
+    writeBytes(data / "config.bin", configFile(1, factoryRecord()));
+    const TextCatalogue english(LanguageId::EN);
+    Captions captions = defaultCaptions(english);
+    captions.modeA[2] = "Combo Key-Left Ctrl+C";
+    captions.modeB[11] = "\xe5\xae\x8f 1";  // a macro name in Chinese
+    ASSERT_FALSE(SaveCaptions(data / "str.ini", english.captionSection(), captions));
+
+    const fs::path document = elsewhere / "settings.json";
+    ASSERT_EQ(run(data, {"export", document.string()}).code, 0);
+    ASSERT_FALSE(SaveCaptions(data / "str.ini", english.captionSection(), defaultCaptions(english)));
+    const Result imported = run(data, {"import", document.string()});
+    ASSERT_EQ(imported.code, 0) << imported.err;
+    EXPECT_EQ(LoadInterfaceSettings(data / "str.ini", english.captionSection()).captions, captions);
+}
+
 TEST(ExportImportCommand, WithoutConfigBinExportShowsTheFactoryRecordAndImportMakesIt) {
     const test::TempFolder data, elsewhere;
     const Result exported = run(data, {"export"});
     ASSERT_EQ(exported.code, 0) << exported.err;
-    EXPECT_EQ(exported.out, toDocument(factoryRecord()));
+    const Captions defaults = defaultCaptions(TextCatalogue(LanguageId::EN));
+    EXPECT_EQ(exported.out, toDocument(factoryRecord(), &defaults));
     EXPECT_FALSE(fs::exists(data / "config.bin")) << "export only looks";
 
     writeBytes(elsewhere / "doc.json", Bytes(exported.out.begin(), exported.out.end()));

@@ -201,6 +201,45 @@ TEST(RecordDocument, RandomRecordsOfTheEditorsComeBackByteForByte) {
     }
 }
 
+// The captions are optional and come back as they went; a wrong one is refused by its path.
+TEST(RecordDocument, CaptionsComeBackAndWrongOnesAreRefused) {
+    Captions captions;
+    for (std::size_t b = 0; b < kButtonCount; ++b) {
+        captions.modeA[b] = "A " + std::to_string(b);
+        captions.modeB[b] = "\"B\" \xe5\xae\x8f" + std::to_string(b);
+    }
+    std::optional<Captions> read;
+    ASSERT_TRUE(fromDocument(toDocument(factoryRecord(), &captions), nullptr, &read));
+    EXPECT_EQ(read, captions);
+    ASSERT_TRUE(fromDocument(toDocument(factoryRecord()), nullptr, &read));
+    EXPECT_EQ(read, std::nullopt) << "a document without captions leaves str.ini alone";
+
+    struct Case {
+        std::string captionsJson, path, reason;
+    };
+    const std::string twelve = R"(["1","2","3","4","5","6","7","8","9","10","11","12"])";
+    const Case cases[] = {
+        {R"({"A": )" + twelve + "}", "captions.B", "missing"},
+        {R"({"A": ["1"], "B": )" + twelve + "}", "captions.A", "holds 1 elements where 12 belong"},
+        {R"({"A": )" + twelve + R"(, "B": [1,2,3,4,5,6,7,8,9,10,11,12]})", "captions.B[0]", "must be a string"},
+        {R"({"A": ["a\nb","2","3","4","5","6","7","8","9","10","11","12"], "B": )" + twelve + "}", "captions.A[0]",
+         "one line"},
+        {R"({"A": )" + twelve + R"(, "B": )" + twelve + R"(, "C": []})", "captions.C", "unknown field"},
+        {R"({"A": [")" + std::string(300, 'x') + R"(","2","3","4","5","6","7","8","9","10","11","12"], "B": )" + twelve +
+             "}",
+         "captions.A[0]", "at most 255"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.captionsJson);
+        std::string document = toDocument(factoryRecord());
+        document.insert(document.rfind('}'), R"(, "captions": )" + c.captionsJson + "\n");
+        DocumentError error;
+        EXPECT_FALSE(fromDocument(document, &error, &read));
+        EXPECT_EQ(error.path, c.path) << error.reason;
+        EXPECT_NE(error.reason.find(c.reason), std::string::npos) << error.reason;
+    }
+}
+
 // No byte of the record is left out of the document: changing any one changes the text.
 TEST(RecordDocument, EveryByteOfTheRecordShowsInTheDocument) {
     const RecordBytes factory = toBytes(factoryRecord());
