@@ -21,8 +21,8 @@ const QColor kMacroListBackground{0x0E, 0x0F, 0x0E};
 // only covers the two arriving in separate reads).
 constexpr int kRepeatPairWaitMs = 30;
 
-QRect qr(const L::Rect& r) { return {r.left, r.top, r.width(), r.height()}; }
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+using ui::toQRect;
+using ui::toQString;
 
 // Closes a control that may be inside one of its own signals: it goes at the next turn of the
 // event loop.
@@ -36,10 +36,11 @@ void dispose(std::unique_ptr<Widget>& widget) {
 void showLines(QListWidget& list, const std::vector<std::string>& lines, std::optional<std::size_t> selected) {
     const QSignalBlocker quiet(list);
     bool same = list.count() == static_cast<int>(lines.size());
-    for (int i = 0; same && i < list.count(); ++i) same = list.item(i)->text() == qs(lines[static_cast<std::size_t>(i)]);
+    for (int i = 0; same && i < list.count(); ++i)
+        same = list.item(i)->text() == toQString(lines[static_cast<std::size_t>(i)]);
     if (!same) {
         list.clear();
-        for (const std::string& line : lines) list.addItem(qs(line));
+        for (const std::string& line : lines) list.addItem(toQString(line));
     }
     list.setCurrentRow(selected ? static_cast<int>(*selected) : -1);
     if (!selected) list.clearSelection();
@@ -69,11 +70,11 @@ void AdvancedMacroArea::build(QPainter& painter, ui::SkinState& skin) {
     skin_ = &skin;
     destroyControls();
     editor_.BuildPage();
-    nameField_ = makeField(qr(L::kMacroNameField));
-    loopField_ = makeField(qr(L::kLoopField));
+    nameField_ = makeField(toQRect(L::kMacroNameField));
+    loopField_ = makeField(toQRect(L::kLoopField));
     loopField_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), loopField_.get()));
-    macroList_ = makeList(qr(L::kMacroList), kMacroListBackground, skin.textColour, false);
-    eventList_ = makeList(qr(L::kEventList), kMacroListBackground, skin.textColour, false);
+    macroList_ = makeList(toQRect(L::kMacroList), kMacroListBackground, skin.textColour, false);
+    eventList_ = makeList(toQRect(L::kEventList), kMacroListBackground, skin.textColour, false);
     connectControls();
     showControls();
     drawHeader(painter);  // on the build's own painter: the canvas takes one at a time
@@ -160,7 +161,7 @@ void AdvancedMacroArea::openEventMenu(const QPoint& at) {
         showEventList();
     }
     eventMenu_ = std::make_unique<QMenu>(window_);
-    QAction* remove = eventMenu_->addAction(qs(texts_.text(TextRow::Delete)));
+    QAction* remove = eventMenu_->addAction(toQString(texts_.text(TextRow::Delete)));
     QObject::connect(remove, &QAction::triggered, window_, [this] {
         editor_.DeleteEventLine();
         showEventList();
@@ -212,7 +213,7 @@ void AdvancedMacroArea::startRecording() {
         capture_ = std::make_unique<ui::KeyCapture>([this](const ui::KeyStroke& k) { return keyStroke(k); });
         leftCtrlDown_ = rightCtrlDown_ = altDown_ = false;
         titleBeforeRecording_ = window_->windowTitle();
-        window_->setWindowTitle(qs(editor_.recordingTitle()));
+        window_->setWindowTitle(toQString(editor_.recordingTitle()));
     }
     showState();
 }
@@ -303,8 +304,8 @@ void AdvancedMacroArea::showEventList() {
 
 void AdvancedMacroArea::showFields() {
     const QSignalBlocker quietName(*nameField_), quietLoop(*loopField_);
-    if (nameField_->text() != qs(editor_.nameText())) nameField_->setText(qs(editor_.nameText()));
-    if (loopField_->text() != qs(editor_.loopText())) loopField_->setText(qs(editor_.loopText()));
+    if (nameField_->text() != toQString(editor_.nameText())) nameField_->setText(toQString(editor_.nameText()));
+    if (loopField_->text() != toQString(editor_.loopText())) loopField_->setText(toQString(editor_.loopText()));
 }
 
 void AdvancedMacroArea::showMouseEventList() {
@@ -313,10 +314,10 @@ void AdvancedMacroArea::showMouseEventList() {
         return;
     }
     if (!mouseEventList_) {
-        mouseEventList_ = makeList(qr(L::kMouseEventList), Qt::black, Qt::white, true);
+        mouseEventList_ = makeList(toQRect(L::kMouseEventList), Qt::black, Qt::white, true);
         if (skin_) ui::styleSkinList(*mouseEventList_, *skin_);
         for (std::string_view choice : mouseEventChoices) {
-            auto* row = new QListWidgetItem(qs(choice), mouseEventList_.get());  // owned by the list
+            auto* row = new QListWidgetItem(toQString(choice), mouseEventList_.get());  // owned by the list
             row->setSizeHint({L::kMouseEventList.width() - 4, L::kListItemHeight});
         }
         QObject::connect(mouseEventList_.get(), &QListWidget::itemEntered, mouseEventList_.get(),
@@ -338,10 +339,10 @@ void AdvancedMacroArea::showMouseEventList() {
 
 void AdvancedMacroArea::drawHeader(QPainter& p) {
     if (!skin_) return;
-    p.fillRect(qr(L::kMouseEventHeaderText), Qt::black);
+    p.fillRect(toQRect(L::kMouseEventHeaderText), Qt::black);
     ui::drawCaption(p, {L::kMouseEventHeaderText.left, L::kMouseEventHeaderText.top, L::kMouseEventHeaderText.right,
                         L::kMouseEventHeaderText.bottom},
-                    qs(editor_.mouseEventHeader()), skin_->textFont, skin_->textColour);
+                    toQString(editor_.mouseEventHeader()), skin_->textFont, skin_->textColour);
 }
 
 }  // namespace tarvik

@@ -15,7 +15,9 @@ constexpr qreal kUnavailableOpacity = 0.35;
 
 constexpr int kSmallestLabelPixels = 9;
 
-QRect qr(const L::Rect& r) { return {r.left, r.top, r.width(), r.height()}; }
+using ui::toQRect;
+using ui::toQString;
+using ui::clientRect;
 
 // The text font, made smaller until the label fits its box on one line (English headings are
 // wider than the art's columns at the usual size).
@@ -23,9 +25,6 @@ QFont fittedFont(const QFont& font, const QString& text, const L::Rect& box, int
     const QRect width(0, 0, box.width() - margin, QWIDGETSIZE_MAX);  // only the width limits a line
     return ui::fittedFont(font, width, text, Qt::TextSingleLine, kSmallestLabelPixels);
 }
-
-ClientRect cr(const L::Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 ui::SegmentedSlider pointerSlider(int i) {
     const L::Rect first = L::sliderSegment(i, 0);
@@ -39,7 +38,7 @@ QRect sliderRow(int i) {
     return QRect(QPoint(caption.left, caption.top), QPoint(caption.right - 1, L::sliderNumber(i, 0).bottom - 1));
 }
 
-QRect boxRow(int i) { return qr(L::pointerBox(i)) | qr(L::pointerBoxLabel(i)); }
+QRect boxRow(int i) { return toQRect(L::pointerBox(i)) | toQRect(L::pointerBoxLabel(i)); }
 
 constexpr TextRow kSliderCaptions[L::kPointerSliders] = {TextRow::MouseSpeed, TextRow::ScrollingSpeed,
                                                          TextRow::DoubleClickSpeed};
@@ -59,12 +58,12 @@ void AdvancedPage::build(QPainter& painter, ui::SkinState& skin) {
     // The desktop's values replace the record's once per process, on the first showing.
     if (!s_.pointer.pointerSettingsRead()) s_.pointer.readPointerSettings(s_.record);
     buttons_ = {};
-    buttons_.add({cr(L::kPointerDefault), "/button-normal.png", "/button-over.png",
-                  qs(catalogue_.text(TextRow::DefaultPointer))});
-    buttons_.add({cr(L::kMacroNew), "/button-normal.png", "/button-over.png", qs(catalogue_.text(TextRow::New))});
-    buttons_.add({cr(L::kMacroDelete), "/button-normal.png", "/button-over.png", qs(catalogue_.text(TextRow::Delete))});
+    buttons_.add({clientRect(L::kPointerDefault), "/button-normal.png", "/button-over.png",
+                  toQString(catalogue_.text(TextRow::DefaultPointer))});
+    buttons_.add({clientRect(L::kMacroNew), "/button-normal.png", "/button-over.png", toQString(catalogue_.text(TextRow::New))});
+    buttons_.add({clientRect(L::kMacroDelete), "/button-normal.png", "/button-over.png", toQString(catalogue_.text(TextRow::Delete))});
     buttons_.add(
-        {cr(L::kMacroConfirm), "/button-normal.png", "/button-over.png", qs(catalogue_.text(TextRow::Confirm))});
+        {clientRect(L::kMacroConfirm), "/button-normal.png", "/button-over.png", toQString(catalogue_.text(TextRow::Confirm))});
     drawPointerArea(painter);
     drawButtons(painter);
     macros_.build(painter, skin);
@@ -144,7 +143,8 @@ QRect AdvancedPage::hover(int x, int y, QPainter& painter, ui::SkinState& skin) 
 QString AdvancedPage::toolTipAt(int x, int y) const {
     if (!built_) return {};
     const auto unavailable = [this](TextRow caption) {
-        return qs(dialogText(DialogText::ControlUnavailable, catalogue_.language())).arg(qs(catalogue_.text(caption)));
+        return toQString(dialogText(DialogText::ControlUnavailable, catalogue_.language()))
+            .arg(toQString(catalogue_.text(caption)));
     };
     for (int i = 0; i < L::kPointerSliders; ++i)
         if (!sliderAvailable(i) && sliderRow(i).contains(x, y)) return unavailable(kSliderCaptions[i]);
@@ -173,11 +173,11 @@ void AdvancedPage::drawSlider(QPainter& p, int slider) {
     if (!sliderAvailable(slider)) p.setOpacity(kUnavailableOpacity);
     p.setFont(skin_->textFont);
     p.setPen(skin_->textColour);
-    p.drawText(qr(L::pointerSliderCaption(slider)), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-               qs(catalogue_.text(kSliderCaptions[slider])));
+    p.drawText(toQRect(L::pointerSliderCaption(slider)), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+               toQString(catalogue_.text(kSliderCaptions[slider])));
     pointerSlider(slider).draw(p, *skin_, sliderField(slider));
     for (int k = 0; k < L::kSliderSegments; ++k)
-        p.drawText(qr(L::sliderNumber(slider, k)), Qt::AlignCenter, QString::number(k + 1));
+        p.drawText(toQRect(L::sliderNumber(slider, k)), Qt::AlignCenter, QString::number(k + 1));
     p.restore();
 }
 
@@ -185,11 +185,11 @@ void AdvancedPage::drawBox(QPainter& p, int box) {
     restoreArt(p, boxRow(box));
     p.save();
     if (!boxAvailable(box)) p.setOpacity(kUnavailableOpacity);
-    ui::drawTickBox(p, *skin_, cr(L::pointerBox(box)), boxField(box) != 0);
+    ui::drawTickBox(p, *skin_, clientRect(L::pointerBox(box)), boxField(box) != 0);
     p.setFont(skin_->textFont);
     p.setPen(skin_->textColour);
-    p.drawText(qr(L::pointerBoxLabel(box)), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-               qs(catalogue_.text(kBoxLabels[box])));
+    p.drawText(toQRect(L::pointerBoxLabel(box)), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+               toQString(catalogue_.text(kBoxLabels[box])));
     p.restore();
 }
 
@@ -203,17 +203,17 @@ void AdvancedPage::drawButtons(QPainter& p) {
     const QFont& font = skin_->textFont;
     const QColor& colour = skin_->textColour;
     const auto centred = [&](const L::Rect& r, TextRow row) {
-        const QString text = qs(catalogue_.text(row));
-        ui::drawCaption(p, cr(r), text, fittedFont(font, text, r, 4), colour);
+        const QString text = toQString(catalogue_.text(row));
+        ui::drawCaption(p, clientRect(r), text, fittedFont(font, text, r, 4), colour);
     };
     const auto wrapped = [&](const L::Rect& r, TextRow row) {
-        ui::drawLabel(p, cr(r), qs(catalogue_.text(row)), font, colour);
+        ui::drawLabel(p, clientRect(r), toQString(catalogue_.text(row)), font, colour);
     };
     const auto left = [&](const L::Rect& r, TextRow row) {
-        const QString text = qs(catalogue_.text(row));
+        const QString text = toQString(catalogue_.text(row));
         p.setFont(fittedFont(font, text, r, 2));
         p.setPen(colour);
-        p.drawText(qr(r), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+        p.drawText(toQRect(r), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
     };
     centred(L::kMacroCaption, TextRow::MacroSetting);
     centred(L::kMacroListHeading, TextRow::SelectMacro);

@@ -18,9 +18,9 @@ namespace L = layout;
 
 constexpr const char* kModeNames[2] = {"Mode A", "Mode B"};
 
-QRect qr(const L::Rect& r) { return {r.left, r.top, r.width(), r.height()}; }
-ClientRect cr(const L::Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+using ui::toQRect;
+using ui::toQString;
+using ui::clientRect;
 
 std::optional<int> boxAt(int x, int y) {
     for (int k = 0; k < kButtonBoxes; ++k) {
@@ -43,7 +43,7 @@ BasicPage::BasicPage(BasicPageServices services) : s_(std::move(services)) {}
 
 BasicPage::~BasicPage() = default;
 
-QString BasicPage::text(TextRow row) const { return qs(catalogue_.text(row)); }
+QString BasicPage::text(TextRow row) const { return toQString(catalogue_.text(row)); }
 
 void BasicPage::build(QPainter& painter, ui::SkinState& skin) {
     skin_ = &skin;
@@ -53,7 +53,7 @@ void BasicPage::build(QPainter& painter, ui::SkinState& skin) {
     dpi_.emplace(s_.record, static_cast<std::uint8_t>(s_.device.sensorType()));
     lighting_.emplace(s_.record, catalogue_);
     defaultButton_ = {};
-    defaultButton_.add({cr(L::kButtonDefault), "/button-normal.png", "/button-over.png", text(TextRow::DefaultKeys)});
+    defaultButton_.add({clientRect(L::kButtonDefault), "/button-normal.png", "/button-over.png", text(TextRow::DefaultKeys)});
     hoveredBox_.reset();
     drawCaptions(painter);
     drawBoxes(painter);
@@ -171,7 +171,7 @@ std::unique_ptr<QListWidget> BasicPage::makeList(const QRect& place, const std::
     if (skin_) ui::styleSkinList(*list, *skin_);
     list->setUniformItemSizes(true);
     for (const std::string& item : items) {
-        auto* row = new QListWidgetItem(qs(item), list.get());  // owned by the list
+        auto* row = new QListWidgetItem(toQString(item), list.get());  // owned by the list
         row->setSizeHint({place.width() - 4, L::kListItemHeight});
     }
     list->setCurrentRow(-1);  // no item selected until the pointer is over one
@@ -182,7 +182,7 @@ std::unique_ptr<QListWidget> BasicPage::makeList(const QRect& place, const std::
 }
 
 void BasicPage::openButtonList(int box) {
-    buttonList_ = makeList(qr(L::buttonList(box)), buttons_->listItems());
+    buttonList_ = makeList(toQRect(L::buttonList(box)), buttons_->listItems());
     buttonList_->setMouseTracking(true);  // the item under the pointer is selected, not chosen
     QObject::connect(buttonList_.get(), &QListWidget::itemEntered, buttonList_.get(),
                      [this](QListWidgetItem* item) { buttonItemEntered(item); });
@@ -204,7 +204,8 @@ void BasicPage::buttonItemEntered(QListWidgetItem* item) {
     // 60 pixels fit the texts in the fonts the list was drawn for; wider fonts widen it.
     QSize size(L::kDpiSubList.width, L::kDpiSubList.height);
     const QFontMetrics metrics(buttonList_->font());
-    for (const std::string& action : actions) size.setWidth(std::max(size.width(), metrics.horizontalAdvance(qs(action)) + 12));
+    for (const std::string& action : actions)
+        size.setWidth(std::max(size.width(), metrics.horizontalAdvance(toQString(action)) + 12));
     dpiSubList_ = makeList({corner, size}, actions);
     dpiSubList_->setMouseTracking(true);
     QObject::connect(dpiSubList_.get(), &QListWidget::itemEntered, dpiSubList_.get(),
@@ -261,7 +262,8 @@ QRect BasicPage::lightListPlace(const L::Rect& value, const std::vector<std::str
     const int top = wanted <= below || above < below ? value.bottom : value.top - height;
     const QFontMetrics metrics(skin_ ? skin_->textFont : s_.window->font());
     int width = value.width();
-    for (const std::string& entry : entries) width = std::max(width, metrics.horizontalAdvance(qs(entry)) + kMargin + kFrame);
+    for (const std::string& entry : entries)
+        width = std::max(width, metrics.horizontalAdvance(toQString(entry)) + kMargin + kFrame);
     if (height < wanted) width += s_.window->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     return {value.left, top, width, height};
 }
@@ -293,7 +295,7 @@ QRect BasicPage::hover(int x, int y, QPainter& painter, ui::SkinState& skin) {
     for (const std::optional<int>& k : {previous, box}) {
         if (!k) continue;
         drawBox(painter, *k);
-        changed |= qr(L::buttonBox(*k));
+        changed |= toQRect(L::buttonBox(*k));
     }
     return changed;
 }
@@ -316,7 +318,7 @@ void BasicPage::drawCaptions(QPainter& p) {
     p.setFont(skin_->textFont);
     p.setPen(skin_->textColour);
     const auto left = [&p](const L::Rect& r, const QString& s) {
-        p.drawText(qr(r), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, s);
+        p.drawText(toQRect(r), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, s);
     };
     left(L::kKeyGroupCaption, text(TextRow::KeySetting));
     left(L::kReportRateCaption, text(TextRow::ReportRateSetting));
@@ -331,14 +333,14 @@ void BasicPage::drawCaptions(QPainter& p) {
 
 void BasicPage::drawBox(QPainter& p, int box) {
     const L::Rect r = L::buttonBox(box);
-    restoreArt(p, qr(r));
+    restoreArt(p, toQRect(r));
     DrawSkinImage(p, *skin_, hoveredBox_ == box ? "/DropdownBox-over.png" : "/DropdownBox-normal.png", r.left, r.top);
     p.setFont(skin_->textFont);
     p.setPen(skin_->textColour);
     p.drawText(QRect(r.left, r.top, L::kBoxNumberWidth, r.height()), Qt::AlignCenter, QString::number(box + 1));
     const QRect captionRect(r.left + L::kBoxNumberWidth + 4, r.top,
                             r.width() - L::kBoxNumberWidth - 4 - L::kBoxArrowWidth, r.height());
-    const QString caption = qs(buttons_->caption(box));
+    const QString caption = toQString(buttons_->caption(box));
     const QString fitted = QFontMetrics(skin_->textFont).elidedText(caption, Qt::ElideRight, captionRect.width());
     p.drawText(captionRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, fitted);
 }
@@ -351,10 +353,10 @@ void BasicPage::drawModeButtons(QPainter& p) {
     const L::Rect places[2] = {L::kModeA, L::kModeB};
     for (int mode = 0; mode < 2; ++mode) {
         const L::Rect r = places[mode];
-        restoreArt(p, qr(r));
+        restoreArt(p, toQRect(r));
         DrawSkinImage(p, *skin_, buttons_->keyMode() == mode ? "/button-over.png" : "/button-normal.png", r.left,
                       r.top);
-        ui::drawCaption(p, cr(r), QString::fromLatin1(kModeNames[mode]), skin_->textFont, skin_->textColour);
+        ui::drawCaption(p, clientRect(r), QString::fromLatin1(kModeNames[mode]), skin_->textFont, skin_->textColour);
     }
 }
 
@@ -362,11 +364,11 @@ void BasicPage::drawReportRate(QPainter& p) {
     const int lit = dpi_->reportRatePosition();
     for (int i = 0; i < L::kReportRateStops; ++i) {
         const L::Rect stop = L::reportRateStop(i);
-        restoreArt(p, qr(stop));
+        restoreArt(p, toQRect(stop));
         DrawSkinImage(p, *skin_, lit == i + 1 ? "/slider-RP-light.png" : "/slider-RP-dark.png", stop.left, stop.top);
-        restoreArt(p, qr(L::reportRateLabel(i)));
-        ui::drawCaption(p, cr(L::reportRateLabel(i)), qs(kReportRates[static_cast<std::size_t>(i)].label),
-                        skin_->textFont, skin_->textColour);
+        restoreArt(p, toQRect(L::reportRateLabel(i)));
+        ui::drawCaption(p, clientRect(L::reportRateLabel(i)),
+                        toQString(kReportRates[static_cast<std::size_t>(i)].label), skin_->textFont, skin_->textColour);
     }
 }
 
@@ -381,24 +383,25 @@ void BasicPage::drawStage(QPainter& p, int stage) {
         const L::Rect tick = L::dpiTick(stage, t);
         DrawSkinImage(p, *skin_, t <= lit ? "/slider-DPI-light.png" : "/slider-DPI-dark.png", tick.left, tick.top);
         p.setPen(skin_->textColour);
-        p.drawText(qr(L::dpiTickLabel(stage, t)), Qt::AlignRight | Qt::AlignVCenter,
-                   qs(labels[static_cast<std::size_t>(t - 1)]));
+        p.drawText(toQRect(L::dpiTickLabel(stage, t)), Qt::AlignRight | Qt::AlignVCenter,
+                   toQString(labels[static_cast<std::size_t>(t - 1)]));
     }
     const L::Rect box = L::dpiStageBox(stage);
-    ui::drawTickBox(p, *skin_, cr(box), dpi_->stageOn(stage));
-    ui::drawCaption(p, cr(L::dpiStageNumber(stage)), QString::number(stage + 1), skin_->textFont, skin_->textColour);
+    ui::drawTickBox(p, *skin_, clientRect(box), dpi_->stageOn(stage));
+    ui::drawCaption(p, clientRect(L::dpiStageNumber(stage)), QString::number(stage + 1), skin_->textFont,
+                    skin_->textColour);
     const platform::Rgb c = dpi_->colour(stage);
-    p.fillRect(qr(L::dpiSwatch(stage)), QColor(c.red, c.green, c.blue));
+    p.fillRect(toQRect(L::dpiSwatch(stage)), QColor(c.red, c.green, c.blue));
 }
 
 void BasicPage::drawLighting(QPainter& p) {
     for (int row = 0; row < L::kLightRows; ++row) {
-        const QRect r = qr(L::lightValue(row));
+        const QRect r = toQRect(L::lightValue(row));
         p.fillRect(r, Qt::black);
         p.setFont(skin_->textFont);
         p.setPen(skin_->textColour);
         p.drawText(r, Qt::AlignCenter | Qt::TextSingleLine,
-                   qs(lighting_->text(static_cast<LightingEditor::Field>(row))));
+                   toQString(lighting_->text(static_cast<LightingEditor::Field>(row))));
     }
 }
 

@@ -20,7 +20,7 @@
 namespace tarvik {
 namespace {
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
+using ui::toQString;
 
 }  // namespace
 
@@ -139,7 +139,7 @@ void CPellorDlg::setUpHoverButtons() {
     for (const TitleBarRow& row : kTitleBarRegions) {
         if (row.normalImage.empty()) continue;
         hover_.add({row.rect, std::string(row.normalImage), std::string(row.overImage),
-                    row.captionRow ? qs(text(*row.captionRow)) : QString()});
+                    row.captionRow ? toQString(text(*row.captionRow)) : QString()});
     }
 }
 
@@ -186,7 +186,7 @@ ShellPage* CPellorDlg::activePage() const {
 // The note's first paragraph is its heading, in the title font; the rest follows in the text font.
 void CPellorDlg::drawNote(QPainter& painter, DialogText note) {
     const std::string_view message = dialogText(note, s_.data.language());
-    const QString text = QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size()));
+    const QString text = toQString(message);
     const qsizetype split = text.indexOf(QStringLiteral("\n\n"));
     const QString heading = split < 0 ? text : text.left(split);
     const QString body = split < 0 ? QString() : text.mid(split + 2);
@@ -219,12 +219,12 @@ void CPellorDlg::drawPage() {
     p.setFont(skin_.titleFont);
     p.setPen(skin_.textColour);
     p.drawText(QRect(t.left, t.top, t.width(), t.height()), Qt::AlignLeft | Qt::AlignVCenter,
-               qs(text(basic ? TextRow::BasicSettings : TextRow::AdvancedSettings)));
+               toQString(text(basic ? TextRow::BasicSettings : TextRow::AdvancedSettings)));
     const layout::Rect w = layout::kWebLinkText;
     p.setFont(skin_.textFont);
     // The help page is a local file whose path says little and does not fit: a label instead.
-    const QString link = p.fontMetrics().elidedText(ui::qText(dialogText(DialogText::HelpLinkLabel, s_.data.language())),
-                                                    Qt::ElideRight, w.width());
+    const QString link = p.fontMetrics().elidedText(
+        ui::toQString(dialogText(DialogText::HelpLinkLabel, s_.data.language())), Qt::ElideRight, w.width());
     p.drawText(QRect(w.left, w.top, w.width(), w.height()), Qt::AlignLeft | Qt::AlignVCenter, link);
     drawTitleNote(p);
     if (basicNote_) drawNote(p, *basicNote_);
@@ -235,8 +235,7 @@ void CPellorDlg::drawPage() {
 // "Press Ctrl+Break key to stop recording") is drawn in the free strip of the skin's title bar.
 void CPellorDlg::drawTitleNote(QPainter& painter) {
     if (pageState_ == PageState::None) return;
-    const QRect strip = ui::toQRect({layout::kTitleNote.left, layout::kTitleNote.top, layout::kTitleNote.right,
-                                     layout::kTitleNote.bottom});
+    const QRect strip = ui::toQRect(layout::kTitleNote);
     painter.save();
     painter.setClipRect(strip);
     DrawSkinImage(painter, skin_, pageState_ == PageState::Basic ? "/BasicSet2.png" : "/AdvancedSet2.png", 0, 0);
@@ -268,7 +267,7 @@ void CPellorDlg::openHelpPage() {
         s_.urls.open(fileAddress(*page));
         return;
     }
-    const QString missing = ui::qText(dialogText(DialogText::HelpPageMissing, s_.data.language()));
+    const QString missing = ui::toQString(dialogText(DialogText::HelpPageMissing, s_.data.language()));
     s_.messages.show(missing.arg(QString::fromStdString(helpPagePlaces().front().string())).toStdString(), {});
 }
 

@@ -52,7 +52,7 @@ CSkinsDialog::~CSkinsDialog() = default;
 void CSkinsDialog::drawPrompt() {
     const auto dc = drawScope();
     ui::drawLabel(dc->painter(), ui::clientRect(layout::kSkinsPrompt),
-                  ui::qText(dialogText(DialogText::SkinsPrompt, language())), textFont(), skin().textColour);
+                  ui::toQString(dialogText(DialogText::SkinsPrompt, language())), textFont(), skin().textColour);
     drawSwatch(dc->painter());
 }
 

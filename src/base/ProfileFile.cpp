@@ -8,42 +8,14 @@
 #include <numeric>
 #include <utility>
 
+#include "base/Text.h"
+
 namespace tarvik {
 namespace {
 
-constexpr std::string_view kBlanks = " \t\r\v\f";
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
-std::string_view trim(std::string_view text) {
-    const auto first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(kBlanks);
-    return text.substr(first, last - first + 1);
-}
-
-char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-// Orders names as sameName compares them (both already trimmed): ASCII letters folded,
-// other bytes by value.
-int compareNames(std::string_view a, std::string_view b) {
-    const auto common = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < common; ++i) {
-        const auto x = static_cast<unsigned char>(asciiLower(a[i]));
-        const auto y = static_cast<unsigned char>(asciiLower(b[i]));
-        if (x != y) {
-            return x < y ? -1 : 1;
-        }
-    }
-    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
-}
-
-bool sameName(std::string_view a, std::string_view b) {
-    a = trim(a);
-    b = trim(b);
-    return std::ranges::equal(a, b, [](char x, char y) { return asciiLower(x) == asciiLower(y); });
-}
+bool sameName(std::string_view a, std::string_view b) { return equalsIgnoringCase(trim(a), trim(b)); }
 
 // The name of a "[name]" line: the text between the first '[' and the last ']', so a macro
 // name that itself holds ']' still reads back whole.
@@ -131,8 +103,7 @@ std::string encodeValue(std::string_view value) {
     std::string text(value.substr(0, value.find('\0')));
     std::ranges::replace(text, '\n', ' ');
     std::ranges::replace(text, '\r', ' ');
-    const bool blankEdge = !text.empty() && (kBlanks.find(text.front()) != std::string_view::npos ||
-                                             kBlanks.find(text.back()) != std::string_view::npos);
+    const bool blankEdge = !text.empty() && (isBlank(text.front()) || isBlank(text.back()));
     const bool quoted = text.size() >= 2 && text.front() == '"' && text.back() == '"';
     return (blankEdge || quoted) ? '"' + text + '"' : text;
 }
@@ -214,7 +185,7 @@ void ProfileDocument::reindex() {
     byName_.resize(headers_.size());
     std::iota(byName_.begin(), byName_.end(), std::uint32_t{0});
     std::ranges::sort(byName_, [this](std::uint32_t a, std::uint32_t b) {
-        const int order = compareNames(nameOf(headers_[a]), nameOf(headers_[b]));
+        const int order = compareIgnoringCase(nameOf(headers_[a]), nameOf(headers_[b]));
         return order != 0 ? order < 0 : a < b;
     });
 }
@@ -222,8 +193,8 @@ void ProfileDocument::reindex() {
 std::optional<std::size_t> ProfileDocument::firstHeader(std::string_view section) const {
     const auto wanted = trim(section);
     const auto found = std::ranges::partition_point(
-        byName_, [&](std::uint32_t header) { return compareNames(nameOf(headers_[header]), wanted) < 0; });
-    if (found == byName_.end() || compareNames(nameOf(headers_[*found]), wanted) != 0) {
+        byName_, [&](std::uint32_t header) { return compareIgnoringCase(nameOf(headers_[header]), wanted) < 0; });
+    if (found == byName_.end() || compareIgnoringCase(nameOf(headers_[*found]), wanted) != 0) {
         return std::nullopt;
     }
     return *found;
@@ -340,7 +311,7 @@ void ProfileDocument::removeSection(std::string_view section) {
         write += end - read;
     };
     for (std::size_t header = 0; header < headers_.size(); ++header) {
-        if (compareNames(nameOf(headers_[header]), wanted) == 0) {
+        if (compareIgnoringCase(nameOf(headers_[header]), wanted) == 0) {
             keep(headers_[header].line);
             read = rangeOf(header).end;
         }
@@ -401,7 +372,7 @@ std::error_code editProfileFile(const std::filesystem::path& path,
 
 int leadingInteger(std::string_view text) {
     constexpr long long kMax = 2147483647LL;
-    text = text.substr(std::min(text.size(), text.find_first_not_of(kBlanks)));
+    text = trimStart(text);
     const bool negative = text.starts_with('-');
     if (negative || text.starts_with('+')) {
         text.remove_prefix(1);

@@ -32,6 +32,8 @@ public:
     // Closes now and returns what close says: some file systems report a failed write-back
     // only here.
     int close() { return fd_ >= 0 ? ::close(std::exchange(fd_, -1)) : 0; }
+    // Gives up ownership without closing: the caller keeps the descriptor.
+    [[nodiscard]] int release() { return std::exchange(fd_, -1); }
 
 private:
     int fd_ = -1;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 
+#include "base/Text.h"
 #include "macros/EventLines.h"
 #include "macros/MacroSlot.h"
 #include "macros/MacroStore.h"
@@ -16,15 +17,6 @@ namespace {
 constexpr std::string_view kWarning = "Warning";
 // Not in the catalogue: the same words in every language.
 constexpr std::string_view kTooManyMacros = "Macro numbers up to 12.";
-constexpr std::string_view kBlanks = " \t";
-
-std::string_view trimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
 
 // The first `count` UTF-8 characters of the text, never splitting one.
 std::string_view firstChars(std::string_view text, std::size_t count) {
@@ -77,12 +69,11 @@ std::string storedMacroName(std::string_view text) {
     std::string name(text.substr(0, text.find('\0')));
     std::ranges::replace(name, '\n', ' ');
     std::ranges::replace(name, '\r', ' ');
-    return std::string(trimBlanks(firstChars(trimBlanks(name), kMacroNameMaxChars)));
+    return std::string(trim(firstChars(trim(name), kMacroNameMaxChars)));
 }
 
 bool sameMacroName(std::string_view a, std::string_view b) {
-    const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c | 0x20) : c; };
-    return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
+    return equalsIgnoringCase(a, b);
 }
 
 void followMacroOrder(ConfigRecord& record, const std::vector<std::string>& before,

@@ -2,8 +2,29 @@
 #include "performance/PointerLevels.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace tarvik {
+
+namespace {
+constexpr int kMiddleLevel = 6;
+constexpr double kLevelsPerUnit = 5.0;  // levels 1 and 11 are five steps from the middle
+}  // namespace
+
+std::optional<double> desktopSpeedFromLevel(int level) {
+    if (level < kMinPointerLevel || level > kMaxPointerLevel) {
+        return std::nullopt;
+    }
+    return (level - kMiddleLevel) / kLevelsPerUnit;
+}
+
+int levelFromDesktopSpeed(double speed) {
+    if (std::isnan(speed)) {
+        return kMiddleLevel;
+    }
+    const double held = std::clamp(speed, platform::kSlowestPointerSpeed, platform::kFastestPointerSpeed);
+    return static_cast<int>(std::lround(held * kLevelsPerUnit)) + kMiddleLevel;
+}
 
 std::optional<int> speedFromLevel(int level) {
     if (level < kMinPointerLevel || level > kMaxPointerLevel) {
@@ -44,10 +65,14 @@ int doubleClickLevelFromTime(unsigned milliseconds) {
     return static_cast<int>(std::clamp<long long>(difference / 70 + 1, kMinPointerLevel, kMaxPointerLevel));
 }
 
-std::array<int, 3> mouseParamsForPrecision(bool enhance) {
-    return enhance ? std::array{6, 10, 1} : std::array{0, 0, 0};
+platform::AccelProfile accelProfileForPrecision(bool enhance) {
+    return enhance ? platform::AccelProfile::adaptive : platform::AccelProfile::flat;
 }
 
-bool precisionFromMouseParams(const std::array<int, 3>& params) { return params[2] != 0; }
+bool precisionFromAccelProfile(platform::AccelProfile profile) { return profile == platform::AccelProfile::adaptive; }
+
+MouseParams mouseParamsForPrecision(bool enhance) { return enhance ? MouseParams{6, 10, 1} : MouseParams{0, 0, 0}; }
+
+bool precisionFromMouseParams(const MouseParams& params) { return params[2] != 0; }
 
 }  // namespace tarvik

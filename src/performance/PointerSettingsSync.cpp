@@ -24,23 +24,24 @@ void PointerSettingsSync::readPointerSettings(ConfigRecord& record) {
 }
 
 void PointerSettingsSync::readPrecision(ConfigRecord& record) {
-    const auto params = desktop_.getMouse();
-    if (params.status == PointerStatus::unavailable) {
+    const auto profile = desktop_.getAccelProfile();
+    if (profile.status == PointerStatus::unavailable) {
         return;
     }
     // A failed read has no message of its own and counts as precision off.
-    reportRead(params.status, params.detail, {});
-    record.enhancePointerPrecision = params.status == PointerStatus::ok && precisionFromMouseParams(params.value);
+    reportRead(profile.status, profile.detail, {});
+    record.enhancePointerPrecision = profile.status == PointerStatus::ok && precisionFromAccelProfile(profile.value);
 }
 
 void PointerSettingsSync::readSpeed(ConfigRecord& record) {
-    const auto speed = desktop_.getMouseSpeed();
+    const auto speed = desktop_.getPointerSpeed();
     if (speed.status == PointerStatus::unavailable) {
         return;
     }
     reportRead(speed.status, speed.detail, kGetMouseSpeedFailed);
     // With no speed to go by the slider stays empty, so nothing is written in its name.
-    record.pointerSpeedLevel = speed.status == PointerStatus::ok ? static_cast<Byte>(levelFromSpeed(speed.value)) : 0;
+    record.pointerSpeedLevel =
+        speed.status == PointerStatus::ok ? static_cast<Byte>(levelFromDesktopSpeed(speed.value)) : 0;
 }
 
 void PointerSettingsSync::readWheel(ConfigRecord& record) {
@@ -79,10 +80,11 @@ void PointerSettingsSync::writePointerSettings(ConfigRecord& record) {
     }
     const auto controls = desktop_.controls();
     if (controls.enhancePointerPrecision) {
-        report(desktop_.setMouse(mouseParamsForPrecision(record.enhancePointerPrecision != 0)), kSetMouseFailed);
+        report(desktop_.setAccelProfile(accelProfileForPrecision(record.enhancePointerPrecision != 0)),
+               kSetMouseFailed);
     }
-    if (const auto speed = speedFromLevel(record.pointerSpeedLevel); speed && controls.pointerSpeed) {
-        report(desktop_.setMouseSpeed(*speed), kSetMouseSpeedFailed);
+    if (const auto speed = desktopSpeedFromLevel(record.pointerSpeedLevel); speed && controls.pointerSpeed) {
+        report(desktop_.setPointerSpeed(*speed), kSetMouseSpeedFailed);
     }
     // Page scrolling is asked for only where the desktop has it; elsewhere the lines count.
     const WheelSetting wheel{controls.scrollOneScreen ? record.scrollOneScreen : 0, record.wheelScrollLines};
@@ -99,10 +101,10 @@ void PointerSettingsSync::writePointerSettings(ConfigRecord& record) {
 void PointerSettingsSync::restorePointerDefaults(ConfigRecord& record) {
     const auto controls = desktop_.controls();
     if (controls.enhancePointerPrecision) {
-        report(desktop_.setMouse(mouseParamsForPrecision(false)), kSetMouseFailed);
+        report(desktop_.setAccelProfile(accelProfileForPrecision(false)), kSetMouseFailed);
     }
     if (controls.pointerSpeed) {
-        report(desktop_.setMouseSpeed(kDefaultPointerSpeed), kSetMouseSpeedFailed);
+        report(desktop_.setPointerSpeed(kDefaultDesktopSpeed), kSetMouseSpeedFailed);
     }
     if (controls.wheelScrollLines) {
         report(desktop_.setWheelScrollLines(kDefaultWheelLines), kSetWheelLinesFailed);

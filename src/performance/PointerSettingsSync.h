@@ -1,5 +1,5 @@
-// The Advanced page's pointer logic: read the desktop's settings into the record's five
-// pointer fields once, write them back on OK and Apply, and restore the defaults.
+// The Advanced page's pointer logic: read the desktop's own values into the record's five pointer
+// fields as levels once, write the levels back as desktop values on OK and Apply, restore the defaults.
 #pragma once
 
 #include <string_view>

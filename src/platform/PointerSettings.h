@@ -1,8 +1,7 @@
-// The desktop's own pointer settings (speed, precision, wheel lines, page scrolling,
-// double-click time), in the values the Advanced page's levels are converted to.
+// The desktop's own pointer settings (speed, acceleration profile, wheel lines, page scrolling,
+// double-click time), in the desktop's own values; performance/ converts them to the page's levels.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -33,8 +32,15 @@ struct PointerRead {
     static PointerRead failed(std::string why) { return {PointerStatus::failed, T{}, std::move(why)}; }
 };
 
-// Threshold 1, threshold 2, acceleration: acceleration 0 means "Enhance Pointer Precision" off.
-using MouseParams = std::array<int, 3>;
+// Lines per notch that ask the wheel to scroll one screen instead.
+constexpr std::uint32_t kScrollOneScreenLines = 0xFFFFFFFF;
+
+// Pointer speed on libinput's scale: -1 slowest, 0 the desktop's default, 1 fastest.
+constexpr double kSlowestPointerSpeed = -1.0;
+constexpr double kFastestPointerSpeed = 1.0;
+
+// Flat moves the pointer in proportion to the mouse; adaptive speeds it up with faster moves.
+enum class AccelProfile { flat, adaptive };
 
 // Which of the Advanced page's five controls the desktop can honour.
 struct PointerControls {
@@ -51,12 +57,12 @@ public:
     virtual ~PointerSettings() = default;
     virtual PointerControls controls() const = 0;
 
-    virtual PointerRead<MouseParams> getMouse() = 0;
-    virtual PointerResult setMouse(const MouseParams& params) = 0;
-    // Speed 1-20, 10 the usual middle.
-    virtual PointerRead<int> getMouseSpeed() = 0;
-    virtual PointerResult setMouseSpeed(int speed) = 0;
-    // Lines per wheel notch; 0xFFFFFFFF scrolls one screen per notch.
+    virtual PointerRead<AccelProfile> getAccelProfile() = 0;
+    virtual PointerResult setAccelProfile(AccelProfile profile) = 0;
+    // -1..1; a desktop may hold values outside that range, which are handed over as they are.
+    virtual PointerRead<double> getPointerSpeed() = 0;
+    virtual PointerResult setPointerSpeed(double speed) = 0;
+    // Lines per wheel notch; kScrollOneScreenLines scrolls one screen per notch.
     virtual PointerRead<std::uint32_t> getWheelScrollLines() = 0;
     virtual PointerResult setWheelScrollLines(std::uint32_t lines) = 0;
     // Milliseconds.
@@ -68,10 +74,10 @@ public:
 class NoPointerSettings : public PointerSettings {
 public:
     PointerControls controls() const override { return {}; }
-    PointerRead<MouseParams> getMouse() override { return PointerRead<MouseParams>::unavailable(); }
-    PointerResult setMouse(const MouseParams&) override { return PointerResult::unavailable(); }
-    PointerRead<int> getMouseSpeed() override { return PointerRead<int>::unavailable(); }
-    PointerResult setMouseSpeed(int) override { return PointerResult::unavailable(); }
+    PointerRead<AccelProfile> getAccelProfile() override { return PointerRead<AccelProfile>::unavailable(); }
+    PointerResult setAccelProfile(AccelProfile) override { return PointerResult::unavailable(); }
+    PointerRead<double> getPointerSpeed() override { return PointerRead<double>::unavailable(); }
+    PointerResult setPointerSpeed(double) override { return PointerResult::unavailable(); }
     PointerRead<std::uint32_t> getWheelScrollLines() override { return PointerRead<std::uint32_t>::unavailable(); }
     PointerResult setWheelScrollLines(std::uint32_t) override { return PointerResult::unavailable(); }
     PointerRead<unsigned> getDoubleClickTime() override { return PointerRead<unsigned>::unavailable(); }

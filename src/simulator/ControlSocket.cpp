@@ -10,26 +10,16 @@
 #include <unistd.h>
 
 #include "platform/linux/RuntimeFolder.h"
+#include "base/UniqueFd.h"
 
 namespace tarvik::simulator {
 namespace {
 
+using UniqueFd;
+
 // A request is one short line; a peer that sends nothing must not stall the interface thread.
 constexpr timeval kIoTimeout{1, 0};
 constexpr std::size_t kMaxLine = 64;
-
-class Fd {
-public:
-    explicit Fd(int fd) : fd_(fd) {}
-    ~Fd() { if (fd_ >= 0) ::close(fd_); }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int get() const { return fd_; }
-    int release() { int fd = fd_; fd_ = -1; return fd; }
-
-private:
-    int fd_;
-};
 
 bool makeAddress(const std::string& path, sockaddr_un& addr) {
     addr = {};
@@ -79,7 +69,7 @@ std::string_view nextWord(std::string_view& rest) {
 int connectTo(const std::string& path) {
     sockaddr_un addr{};
     if (!makeAddress(path, addr)) return -1;
-    Fd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
     if (fd.get() < 0) return -1;
     if (::connect(fd.get(), reinterpret_cast<const sockaddr*>(&addr), sizeof addr) != 0) return -1;
     return fd.release();
@@ -128,7 +118,7 @@ bool sendPress(std::string_view kind, int value, std::string* error) {
     if (!parsePressLine(request, error)) return false;
     const std::string path = controlSocketPath(error);
     if (path.empty()) return false;
-    Fd fd(connectTo(path));
+    UniqueFd fd(connectTo(path));
     if (fd.get() < 0)
         return fail("no simulated tarvik is listening on " + path + " (start tarvik --simulate or tarvikctl emulate)");
     setTimeouts(fd.get());
@@ -159,7 +149,7 @@ bool ControlServer::listen(const std::string& path, std::string* error) {
         return fail("another simulated tarvik already listens on " + path);
     }
     ::unlink(path.c_str());  // stale socket of a run that did not clean up
-    Fd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
     if (fd.get() < 0) return fail(std::string("cannot create socket: ") + std::strerror(errno));
     if (::bind(fd.get(), reinterpret_cast<const sockaddr*>(&addr), sizeof addr) != 0 ||
         ::listen(fd.get(), 4) != 0)
@@ -170,7 +160,7 @@ bool ControlServer::listen(const std::string& path, std::string* error) {
 }
 
 void ControlServer::serviceOne() {
-    Fd client(::accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC));
+    UniqueFd client(::accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC));
     if (client.get() < 0) return;  // spurious wake-up or the peer gave up
     setTimeouts(client.get());
     std::string line, error;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "AdvancedFixture.h"
+#include "support/ClassicPointer.h"
 
 namespace tarvik::test {
 namespace {
@@ -18,12 +19,12 @@ TEST(AdvancedPointer, PageShowsTheDesktopAndApplyWritesTheLevelsBack) {
         int speed;
         std::uint32_t lines;
         unsigned doubleClickMs;
-        platform::MouseParams params;
+        MouseParams params;
         int speedLevel, wheelLevel, doubleClickLevel, oneScreen, precision;  // shown
         int speedOut;
         std::uint32_t linesOut;
         unsigned doubleClickOut;
-        platform::MouseParams paramsOut;  // written by Apply
+        MouseParams paramsOut;  // written by Apply
     };
     const Case cases[] = {
         {"speed 10, 3 lines, 500 ms", 10, 3, 500, {0, 0, 0}, 6, 3, 6, 0, 0, 10, 3, 550, {0, 0, 0}},
@@ -36,10 +37,10 @@ TEST(AdvancedPointer, PageShowsTheDesktopAndApplyWritesTheLevelsBack) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         AdvancedRig rig;
-        rig.desktop.speed = c.speed;
+        rig.desktop.pointerSpeed = test::desktopSpeedOf(c.speed);
         rig.desktop.lines = c.lines;
         rig.desktop.doubleClickMs = c.doubleClickMs;
-        rig.desktop.params = c.params;
+        rig.desktop.profile = test::accelProfileOf(c.params);
         rig.open();
         EXPECT_EQ(rig.litSegments(0), c.speedLevel);
         EXPECT_EQ(rig.litSegments(1), c.wheelLevel);
@@ -47,10 +48,10 @@ TEST(AdvancedPointer, PageShowsTheDesktopAndApplyWritesTheLevelsBack) {
         EXPECT_EQ(rig.record().scrollOneScreen, c.oneScreen);
         EXPECT_EQ(rig.record().enhancePointerPrecision, c.precision);
         rig.apply();
-        EXPECT_EQ(rig.desktop.speed, c.speedOut);
+        EXPECT_EQ(test::classicSpeedOf(rig.desktop.pointerSpeed), c.speedOut);
         EXPECT_EQ(rig.desktop.lines, c.linesOut);
         EXPECT_EQ(rig.desktop.doubleClickMs, c.doubleClickOut);
-        EXPECT_EQ(rig.desktop.params, c.paramsOut);
+        EXPECT_EQ(test::mouseParamsOf(rig.desktop.profile), c.paramsOut);
         EXPECT_TRUE(rig.messages.shown.empty());
     }
 }
@@ -67,23 +68,23 @@ TEST(AdvancedPointer, ClicksChangeOnlyTheRecordUntilApply) {
     EXPECT_EQ(rig.record().enhancePointerPrecision, 1);
     EXPECT_TRUE(rig.desktop.calls.empty()) << "a click reached the desktop";
     rig.apply();
-    EXPECT_EQ(rig.desktop.speed, 16);
+    EXPECT_EQ(test::classicSpeedOf(rig.desktop.pointerSpeed), 16);
     EXPECT_EQ(rig.desktop.lines, 1u);
-    EXPECT_EQ(rig.desktop.params, (platform::MouseParams{6, 10, 1}));
+    EXPECT_EQ(test::mouseParamsOf(rig.desktop.profile), (MouseParams{6, 10, 1}));
 }
 
 TEST(AdvancedPointer, DefaultWrites500MsAtOnceButStoresLevel6) {
     AdvancedRig rig;
-    rig.desktop.speed = 4;
+    rig.desktop.pointerSpeed = test::desktopSpeedOf(4);
     rig.desktop.lines = kPageScrolling;
     rig.desktop.doubleClickMs = 300;
-    rig.desktop.params = {6, 10, 1};
+    rig.desktop.profile = test::accelProfileOf({6, 10, 1});
     rig.open();
     rig.click(L::kPointerDefault);
-    EXPECT_EQ(rig.desktop.speed, 10);
+    EXPECT_EQ(test::classicSpeedOf(rig.desktop.pointerSpeed), 10);
     EXPECT_EQ(rig.desktop.lines, 3u);
     EXPECT_EQ(rig.desktop.doubleClickMs, 500u);
-    EXPECT_EQ(rig.desktop.params, (platform::MouseParams{0, 0, 0}));
+    EXPECT_EQ(test::mouseParamsOf(rig.desktop.profile), (MouseParams{0, 0, 0}));
     EXPECT_EQ(rig.litSegments(2), 6);
     EXPECT_EQ(rig.record().scrollOneScreen, 0);
     rig.apply();
@@ -102,7 +103,7 @@ TEST(AdvancedPointer, DesktopIsReadOnceAndUnavailableControlsAreSkippedSilently)
     EXPECT_EQ(rig.record().doubleClickLevel, 9);
     EXPECT_EQ(rig.record().scrollOneScreen, 0);
     // Leaving and coming back draws from the record without asking the desktop again.
-    rig.desktop.speed = 20;
+    rig.desktop.pointerSpeed = test::desktopSpeedOf(20);
     rig.click(centre(L::kBasicTab));
     rig.click(centre(L::kAdvancedTab));
     EXPECT_EQ(rig.litSegments(0), 6);
@@ -137,7 +138,7 @@ TEST(AdvancedPointer, UnavailableControlsSayWhyWhenHovered) {
 TEST(AdvancedPointer, FailedWriteWarnsAndTheRestGoesOn) {
     AdvancedRig rig;
     rig.open();
-    rig.desktop.failing = {Op::setMouseSpeed};
+    rig.desktop.failing = {Op::setPointerSpeed};
     rig.click(L::sliderSegment(2, 10));
     rig.apply();
     ASSERT_EQ(rig.messages.shown.size(), 1u);
@@ -147,12 +148,12 @@ TEST(AdvancedPointer, FailedWriteWarnsAndTheRestGoesOn) {
 
 TEST(AdvancedPointer, ApplyBeforeThePageWasShownKeepsTheDesktopValues) {
     AdvancedRig rig;  // the record's pointer fields are 0, as a fresh "config.bin" holds them
-    rig.desktop.speed = 14;
+    rig.desktop.pointerSpeed = test::desktopSpeedOf(14);
     rig.desktop.lines = 7;
     rig.desktop.doubleClickMs = 620;
     rig.open(false);
     rig.apply();
-    EXPECT_EQ(rig.desktop.speed, 14);
+    EXPECT_EQ(test::classicSpeedOf(rig.desktop.pointerSpeed), 14);
     EXPECT_EQ(rig.desktop.lines, 7u);
     EXPECT_EQ(rig.desktop.doubleClickMs, 620u);
     EXPECT_TRUE(rig.messages.shown.empty());

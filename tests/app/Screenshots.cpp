@@ -148,8 +148,8 @@ bool shootAdvancedPage(const std::string& skin, const std::string& language, con
     SimulatedShell shell;
     CPellorDlg& window = shell.build(paths, skins);
     platform::FakePointerSettings desktop;
-    desktop.params = {6, 10, 1};
-    desktop.speed = 14;
+    desktop.profile = platform::AccelProfile::adaptive;
+    desktop.pointerSpeed = 0.4;  // speed level 8
     desktop.lines = 5;
     desktop.doubleClickMs = 410;
     desktop.available.scrollOneScreen = false;  // as on GNOME: shown unavailable

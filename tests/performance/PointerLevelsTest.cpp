@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace tarvik {
 namespace {
 
@@ -18,6 +20,24 @@ TEST(PointerLevelsTest, SpeedBothWays) {
     }
     EXPECT_EQ(speedFromLevel(0), std::nullopt);  // a record never loaded writes nothing
     EXPECT_EQ(speedFromLevel(12), std::nullopt);
+}
+
+TEST(PointerLevelsTest, DesktopSpeedBothWays) {
+    for (int level = kMinPointerLevel; level <= kMaxPointerLevel; ++level) {
+        SCOPED_TRACE("level " + std::to_string(level));
+        EXPECT_DOUBLE_EQ(*desktopSpeedFromLevel(level), (level - 6) / 5.0);
+        EXPECT_EQ(levelFromDesktopSpeed(*desktopSpeedFromLevel(level)), level);
+    }
+    EXPECT_EQ(desktopSpeedFromLevel(0), std::nullopt);
+    EXPECT_EQ(desktopSpeedFromLevel(12), std::nullopt);
+    // Values the desktop's own slider sets land on the nearest level; the ends hold.
+    const std::pair<double, int> reads[] = {
+        {-0.85, 2}, {0.09, 6}, {0.11, 7}, {0.95, 11}, {-3.0, 1}, {2.5, 11}, {std::nan(""), 6},
+    };
+    for (const auto& [speed, level] : reads) {
+        SCOPED_TRACE("desktop speed " + std::to_string(speed));
+        EXPECT_EQ(levelFromDesktopSpeed(speed), level);
+    }
 }
 
 TEST(PointerLevelsTest, WheelBothWays) {

@@ -8,6 +8,7 @@
 
 #include "platform/fake/FakePointerSettings.h"
 #include "platform/fake/RecordingSink.h"
+#include "support/ClassicPointer.h"
 
 namespace tarvik {
 namespace {
@@ -39,21 +40,21 @@ TEST_F(PointerSyncTest, Speed10ThreeLines500msShowsSixThreeSixAndWritesBack550ms
     sync.readPointerSettings(record);
     EXPECT_EQ(fieldsOf(record), (Fields{0, 0, 6, 3, 6}));
     sync.writePointerSettings(record);
-    EXPECT_EQ(desktop.speed, 10);
+    EXPECT_EQ(test::classicSpeedOf(desktop.pointerSpeed), 10);
     EXPECT_EQ(desktop.lines, 3U);
     EXPECT_EQ(desktop.doubleClickMs, 550U);
     EXPECT_TRUE(sink.messages.empty());
 }
 
 TEST_F(PointerSyncTest, DefaultWrites500msButStoresLevelSix) {
-    desktop.params = {6, 10, 1};
-    desktop.speed = 20;
+    desktop.profile = test::accelProfileOf({6, 10, 1});
+    desktop.pointerSpeed = test::desktopSpeedOf(20);
     desktop.lines = 0xFFFFFFFF;
     desktop.doubleClickMs = 300;
     sync.readPointerSettings(record);
     sync.restorePointerDefaults(record);
-    EXPECT_EQ(desktop.params, (platform::MouseParams{0, 0, 0}));
-    EXPECT_EQ(desktop.speed, 10);
+    EXPECT_EQ(test::mouseParamsOf(desktop.profile), (MouseParams{0, 0, 0}));
+    EXPECT_EQ(test::classicSpeedOf(desktop.pointerSpeed), 10);
     EXPECT_EQ(desktop.lines, 3U);
     EXPECT_EQ(desktop.doubleClickMs, 500U);
     EXPECT_EQ(fieldsOf(record), (Fields{0, 0, 6, 3, 6}));
@@ -80,7 +81,7 @@ TEST_F(PointerSyncTest, ReadHoldsLevelsToElevenPositionsAndWritesBack) {
     for (const auto& c : cases) {
         SCOPED_TRACE("speed " + std::to_string(c.speed) + " lines " + std::to_string(c.lines));
         platform::FakePointerSettings fresh;
-        fresh.speed = c.speed;
+        fresh.pointerSpeed = test::desktopSpeedOf(c.speed);
         fresh.lines = c.lines;
         fresh.doubleClickMs = c.ms;
         PointerSettingsSync freshSync{fresh, sink};
@@ -88,42 +89,42 @@ TEST_F(PointerSyncTest, ReadHoldsLevelsToElevenPositionsAndWritesBack) {
         freshSync.readPointerSettings(fields);
         EXPECT_EQ(fieldsOf(fields), c.shown);
         freshSync.writePointerSettings(fields);
-        EXPECT_EQ(fresh.speed, c.speedBack);
+        EXPECT_EQ(test::classicSpeedOf(fresh.pointerSpeed), c.speedBack);
         EXPECT_EQ(fresh.lines, c.linesBack);
         EXPECT_EQ(fresh.doubleClickMs, c.msBack);
     }
 }
 
 TEST_F(PointerSyncTest, PrecisionOnWithOtherThresholdsWritesSixTenOne) {
-    desktop.params = {3, 5, 2};
+    desktop.profile = test::accelProfileOf({3, 5, 2});
     sync.readPointerSettings(record);
     EXPECT_EQ(record.enhancePointerPrecision, 1);
     sync.writePointerSettings(record);
-    EXPECT_EQ(desktop.params, (platform::MouseParams{6, 10, 1}));
+    EXPECT_EQ(test::mouseParamsOf(desktop.profile), (MouseParams{6, 10, 1}));
 }
 
 TEST_F(PointerSyncTest, FirstWriteReadsTheDesktopSoAnUnseenRecordChangesNothing) {
     // An all-zero record (no config.bin, page never shown) must not turn settings off.
-    desktop.params = {6, 10, 1};
-    desktop.speed = 14;
+    desktop.profile = test::accelProfileOf({6, 10, 1});
+    desktop.pointerSpeed = test::desktopSpeedOf(14);
     desktop.lines = 5;
     desktop.doubleClickMs = 430;
     sync.writePointerSettings(record);
     EXPECT_TRUE(sync.pointerSettingsRead());
-    EXPECT_EQ(desktop.params, (platform::MouseParams{6, 10, 1}));
-    EXPECT_EQ(desktop.speed, 14);
+    EXPECT_EQ(test::mouseParamsOf(desktop.profile), (MouseParams{6, 10, 1}));
+    EXPECT_EQ(test::classicSpeedOf(desktop.pointerSpeed), 14);
     EXPECT_EQ(desktop.lines, 5U);
     EXPECT_EQ(desktop.doubleClickMs, 480U);  // 430 ms has no position of its own: level 7
 
     desktop.calls.clear();
     record.pointerSpeedLevel = 2;
     sync.writePointerSettings(record);
-    EXPECT_FALSE(called(Op::getMouseSpeed));  // read once per process
-    EXPECT_EQ(desktop.speed, 2);
+    EXPECT_FALSE(called(Op::getPointerSpeed));  // read once per process
+    EXPECT_EQ(test::classicSpeedOf(desktop.pointerSpeed), 2);
 }
 
 TEST_F(PointerSyncTest, FailedReadsWarnAndLeaveEmptyLevelsThatAreNeverWritten) {
-    desktop.failing = {Op::getMouse, Op::getMouseSpeed, Op::getWheelScrollLines, Op::getDoubleClickTime};
+    desktop.failing = {Op::getAccelProfile, Op::getPointerSpeed, Op::getWheelScrollLines, Op::getDoubleClickTime};
     sync.readPointerSettings(record);
     EXPECT_EQ(fieldsOf(record), (Fields{0, 0, 0, 0, 0}));
     EXPECT_EQ(sink.messages, (std::vector<Message>{{"GETMOUSESPEED failed.", "Warning"},
@@ -131,7 +132,7 @@ TEST_F(PointerSyncTest, FailedReadsWarnAndLeaveEmptyLevelsThatAreNeverWritten) {
                                                    {"GetDoubleClickTime failed.", "Warning"}}));
     desktop.calls.clear();
     sync.writePointerSettings(record);
-    EXPECT_EQ(desktop.calls, std::vector<Op>{Op::setMouse});
+    EXPECT_EQ(desktop.calls, std::vector<Op>{Op::setAccelProfile});
 }
 
 TEST_F(PointerSyncTest, ZeroDoubleClickTimeIsAFailureNotLevelThirteen) {
@@ -143,8 +144,8 @@ TEST_F(PointerSyncTest, ZeroDoubleClickTimeIsAFailureNotLevelThirteen) {
 
 TEST_F(PointerSyncTest, EachFailedWriteWarnsAndTheSequenceGoesOn) {
     const std::pair<Op, const char*> cases[] = {
-        {Op::setMouse, "SETMOUSE failed."},
-        {Op::setMouseSpeed, "SETMOUSESPEED failed."},
+        {Op::setAccelProfile, "SETMOUSE failed."},
+        {Op::setPointerSpeed, "SETMOUSESPEED failed."},
         {Op::setWheelScrollLines, "SETWHEELSCROLLLINES failed."},
         {Op::setDoubleClickTime, "SPI_SETDOUBLECLICKTIME failed."},
     };
@@ -160,8 +161,8 @@ TEST_F(PointerSyncTest, EachFailedWriteWarnsAndTheSequenceGoesOn) {
             viaDefault ? freshSync.restorePointerDefaults(fields) : freshSync.writePointerSettings(fields);
             EXPECT_EQ(messages.messages, (std::vector<Message>{{text, "Warning"}}));
             EXPECT_EQ(std::ranges::count_if(fresh.calls, [](Op o) {
-                          return o == Op::setMouse || o == Op::setMouseSpeed || o == Op::setWheelScrollLines ||
-                                 o == Op::setDoubleClickTime;
+                          return o == Op::setAccelProfile || o == Op::setPointerSpeed ||
+                                 o == Op::setWheelScrollLines || o == Op::setDoubleClickTime;
                       }),
                       4);
         }

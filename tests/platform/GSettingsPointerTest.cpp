@@ -5,10 +5,12 @@
 #include <gio/gio.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <string>
 
 #include "performance/PointerLevels.h"
+#include "support/ClassicPointer.h"
 
 namespace tarvik::platform {
 namespace {
@@ -53,8 +55,8 @@ TEST_F(GSettingsPointerTest, GnomeHasNoWheelLinesOrPageScrolling) {
 }
 
 TEST_F(GSettingsPointerTest, FreshDesktopReadsAsTheMiddleLevelsWithPrecisionOn) {
-    EXPECT_EQ(backend->getMouseSpeed().value, 10);  // speed 0 is level 6
-    EXPECT_TRUE(precisionFromMouseParams(backend->getMouse().value));  // "default" is adaptive for a mouse
+    EXPECT_EQ(test::classicSpeedOf(backend->getPointerSpeed().value), 10);  // speed 0 is level 6
+    EXPECT_TRUE(precisionFromAccelProfile(backend->getAccelProfile().value));  // "default" is adaptive for a mouse
     EXPECT_EQ(backend->getDoubleClickTime().value, 400U);
 }
 
@@ -62,28 +64,36 @@ TEST_F(GSettingsPointerTest, SpeedLevelsSpreadEvenlyOverMinusOneToOne) {
     for (int level = kMinPointerLevel; level <= kMaxPointerLevel; ++level) {
         SCOPED_TRACE("level " + std::to_string(level));
         const int speed = *speedFromLevel(level);
-        ASSERT_EQ(backend->setMouseSpeed(speed).status, PointerStatus::ok);
+        ASSERT_EQ(backend->setPointerSpeed(*desktopSpeedFromLevel(level)).status, PointerStatus::ok);
         EXPECT_DOUBLE_EQ(g_settings_get_double(raw.get(), "speed"), (level - 6) / 5.0);
-        EXPECT_EQ(backend->getMouseSpeed().value, speed);
+        EXPECT_EQ(test::classicSpeedOf(backend->getPointerSpeed().value), speed);
     }
     // Values set by GNOME's own slider land on the nearest level.
     const std::pair<double, int> nearest[] = {{-1.0, 1}, {-0.85, 2}, {0.09, 10}, {0.11, 12}, {0.95, 20}};
     for (const auto& [value, speed] : nearest) {
         SCOPED_TRACE("gnome speed " + std::to_string(value));
         g_settings_set_double(raw.get(), "speed", value);
-        EXPECT_EQ(backend->getMouseSpeed().value, speed);
+        EXPECT_EQ(test::classicSpeedOf(backend->getPointerSpeed().value), speed);
+    }
+}
+
+TEST_F(GSettingsPointerTest, SpeedOutsideTheSchemaRangeFailsAndLeavesTheKey) {
+    for (const double speed : {1.5, -2.0, std::nan("")}) {
+        SCOPED_TRACE(std::to_string(speed));
+        EXPECT_EQ(backend->setPointerSpeed(speed).status, PointerStatus::failed);
+        EXPECT_DOUBLE_EQ(g_settings_get_double(raw.get(), "speed"), 0.0);
     }
 }
 
 TEST_F(GSettingsPointerTest, PrecisionIsTheAccelerationProfile) {
-    EXPECT_EQ(backend->setMouse(mouseParamsForPrecision(true)).status, PointerStatus::ok);
+    EXPECT_EQ(backend->setAccelProfile(accelProfileForPrecision(true)).status, PointerStatus::ok);
     EXPECT_EQ(profile(), "default");  // already adaptive: the desktop's own default is kept
-    EXPECT_EQ(backend->setMouse(mouseParamsForPrecision(false)).status, PointerStatus::ok);
+    EXPECT_EQ(backend->setAccelProfile(accelProfileForPrecision(false)).status, PointerStatus::ok);
     EXPECT_EQ(profile(), "flat");
-    EXPECT_FALSE(precisionFromMouseParams(backend->getMouse().value));
-    EXPECT_EQ(backend->setMouse({3, 5, 2}).status, PointerStatus::ok);
+    EXPECT_FALSE(precisionFromAccelProfile(backend->getAccelProfile().value));
+    EXPECT_EQ(backend->setAccelProfile(test::accelProfileOf({3, 5, 2})).status, PointerStatus::ok);
     EXPECT_EQ(profile(), "adaptive");
-    EXPECT_TRUE(precisionFromMouseParams(backend->getMouse().value));
+    EXPECT_TRUE(precisionFromAccelProfile(backend->getAccelProfile().value));
 }
 
 TEST_F(GSettingsPointerTest, DoubleClickTimeIsMilliseconds) {

@@ -11,6 +11,7 @@
 #include "platform/linux/KdePointerSettings.h"
 #include "platform/linux/PointerSettingsSelector.h"
 #include "settings/TempFolder.h"
+#include "support/ClassicPointer.h"
 
 namespace tarvik::platform {
 namespace {
@@ -33,8 +34,8 @@ protected:
 
 TEST_F(KdePointerTest, NoFilesReadAsPlasmaDefaults) {
     EXPECT_EQ(kde.controls(), (PointerControls{true, false, true, true, true}));
-    EXPECT_TRUE(precisionFromMouseParams(kde.getMouse().value));
-    EXPECT_EQ(kde.getMouseSpeed().value, 10);
+    EXPECT_TRUE(precisionFromAccelProfile(kde.getAccelProfile().value));
+    EXPECT_EQ(test::classicSpeedOf(kde.getPointerSpeed().value), 10);
     EXPECT_EQ(kde.getWheelScrollLines().value, 3U);
     EXPECT_EQ(kde.getDoubleClickTime().value, 400U);
 }
@@ -57,22 +58,22 @@ TEST_F(KdePointerTest, SpeedAndProfileGoToOurMouseGroupAndTheX11Keys) {
     writeText(folder / "kcminputrc",
               "[Libinput][1133][49271][Other Mouse]\nPointerAcceleration=-0.500\nPointerAccelerationProfile=2\n\n"
               "[Libinput][1241][41119][USB Gaming Mouse]\nPointerAcceleration=0.400\nPointerAccelerationProfile=1\n");
-    EXPECT_EQ(kde.getMouseSpeed().value, 14);  // 0.4 is level 8
-    EXPECT_FALSE(precisionFromMouseParams(kde.getMouse().value));
+    EXPECT_EQ(test::classicSpeedOf(kde.getPointerSpeed().value), 14);  // 0.4 is level 8
+    EXPECT_FALSE(precisionFromAccelProfile(kde.getAccelProfile().value));
 
-    EXPECT_EQ(kde.setMouseSpeed(20).status, PointerStatus::ok);
-    EXPECT_EQ(kde.setMouse(mouseParamsForPrecision(true)).status, PointerStatus::ok);
+    EXPECT_EQ(kde.setPointerSpeed(test::desktopSpeedOf(20)).status, PointerStatus::ok);
+    EXPECT_EQ(kde.setAccelProfile(accelProfileForPrecision(true)).status, PointerStatus::ok);
     EXPECT_EQ(readText(folder / "kcminputrc"),
               "[Libinput][1133][49271][Other Mouse]\nPointerAcceleration=-0.500\nPointerAccelerationProfile=2\n\n"
               "[Libinput][1241][41119][USB Gaming Mouse]\nPointerAcceleration=1.000\nPointerAccelerationProfile=2\n"
               "[Mouse]\nXLbInptPointerAcceleration=1.000\nX11LibInputXAccelProfileFlat=false\n");
-    EXPECT_EQ(kde.getMouseSpeed().value, 20);
+    EXPECT_EQ(test::classicSpeedOf(kde.getPointerSpeed().value), 20);
 }
 
 TEST_F(KdePointerTest, X11KeysServeWhenPlasmaHasNoGroupForOurMouse) {
     writeText(folder / "kcminputrc", "[Mouse]\nX11LibInputXAccelProfileFlat=true\nXLbInptPointerAcceleration=-1\n");
-    EXPECT_FALSE(precisionFromMouseParams(kde.getMouse().value));
-    EXPECT_EQ(kde.getMouseSpeed().value, 1);
+    EXPECT_FALSE(precisionFromAccelProfile(kde.getAccelProfile().value));
+    EXPECT_EQ(test::classicSpeedOf(kde.getPointerSpeed().value), 1);
 }
 
 TEST_F(KdePointerTest, OddValuesInTheFiles) {
@@ -93,7 +94,7 @@ TEST_F(KdePointerTest, OddValuesInTheFiles) {
         EXPECT_EQ(kde.getWheelScrollLines().value, c.lines);
     }
     writeText(folder / "kcminputrc", "[Mouse]\nXLbInptPointerAcceleration=fast\n");
-    EXPECT_EQ(kde.getMouseSpeed().value, 10);  // unreadable numbers count as Plasma's 0
+    EXPECT_EQ(test::classicSpeedOf(kde.getPointerSpeed().value), 10);  // unreadable numbers count as Plasma's 0
 }
 
 TEST_F(KdePointerTest, PageScrollingIsUnavailableAndWritesNothing) {
@@ -112,7 +113,7 @@ TEST_F(KdePointerTest, UnusableFilesFailWithTheirPathAndAnnounceNothing) {
 
     writeText(folder / "home-file", "");
     KdePointerSettings broken{folder / "home-file", [this] { ++announced; }};
-    EXPECT_EQ(broken.setMouseSpeed(10).status, PointerStatus::failed);
+    EXPECT_EQ(broken.setPointerSpeed(test::desktopSpeedOf(10)).status, PointerStatus::failed);
     EXPECT_EQ(announced, 0);
 }
 

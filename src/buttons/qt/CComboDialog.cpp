@@ -16,7 +16,8 @@ constexpr ClientRect kModifierList{49, 87, 132, 227};
 // once chosen can be changed but not removed.
 std::vector<QString> modifierEntries() {
     std::vector<QString> names;
-    for (int bit = 0; bit < 8; ++bit) names.push_back(ui::qText(modifierNameFromBit(static_cast<std::uint8_t>(1u << bit))));
+    for (int bit = 0; bit < 8; ++bit)
+        names.push_back(ui::toQString(modifierNameFromBit(static_cast<std::uint8_t>(1u << bit))));
     return names;
 }
 
@@ -67,7 +68,7 @@ bool CComboDialog::onKey(const ui::KeyStroke& stroke) {
     // The whole text is replaced at every event, so after a release the field shows the
     // name. The key is the field's content: it neither edits the field nor moves the focus.
     *target = std::string(stroke.name);
-    static_cast<QLineEdit*>(focus)->setText(ui::qText(stroke.name));
+    static_cast<QLineEdit*>(focus)->setText(ui::toQString(stroke.name));
     return true;
 }
 

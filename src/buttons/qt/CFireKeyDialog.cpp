@@ -20,7 +20,7 @@ constexpr int kNotesAccent = 6;  // the art's accent bar at the panel's left edg
 
 std::vector<QString> fireEntries() {
     std::vector<QString> entries;
-    for (const std::string_view item : fireKeyItems()) entries.push_back(ui::qText(item));
+    for (const std::string_view item : fireKeyItems()) entries.push_back(ui::toQString(item));
     return entries;
 }
 
@@ -31,7 +31,7 @@ CFireKeyDialog::CFireKeyDialog(ui::DialogSkin setup, QWidget* owner)
     if (!hasContent()) return;  // OK then returns the initial values
     drawTexts();
     chooser_ = &addChooser(kChosenDisplay, ui::clientRect(layout::kFireChooser), kList, fireEntries);
-    chooser_->show(ui::qText(choice_.chosenText));
+    chooser_->show(ui::toQString(choice_.chosenText));
     chooser_->onOpenChanged = [this](bool open) {
         speed_->setEnabled(!open);
         count_->setEnabled(!open);
@@ -64,9 +64,9 @@ void CFireKeyDialog::drawTexts() {
     const auto text = [this](DialogText id) { return dialogText(id, language()); };
     drawWhiteCaption(painter, layout::kFireSpeedLabel, text(DialogText::FireSpeedLabel));
     drawWhiteCaption(painter, layout::kFireCountLabel, text(DialogText::FireCountLabel));
-    const QString notes = ui::qText(text(DialogText::FireNotesHeading)) + "\n" +
-                          ui::qText(text(DialogText::FireSpeedNote)) + "\n" +
-                          ui::qText(text(DialogText::FireCountNote));
+    const QString notes = ui::toQString(text(DialogText::FireNotesHeading)) + "\n" +
+                          ui::toQString(text(DialogText::FireSpeedNote)) + "\n" +
+                          ui::toQString(text(DialogText::FireCountNote));
     const QRect area = ui::toQRect(ui::clientRect(layout::kFireNotes))
                            .adjusted(kNotesPadding + kNotesAccent, kNotesPadding, -kNotesPadding, -kNotesPadding);
     painter.setFont(textFont());

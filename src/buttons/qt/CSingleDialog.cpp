@@ -37,7 +37,7 @@ bool CSingleDialog::onKey(const ui::KeyStroke& stroke) {
     // Presses and releases alike: the name left is that of the last key event.
     capturedName_ = std::string(stroke.name);
     // "Left Windows" is wider than the box: a smaller font rather than a name cut at both ends.
-    const QString name = ui::qText(stroke.name);
+    const QString name = ui::toQString(stroke.name);
     nameDisplay_->setFont(ui::fittedFont(textFont(), nameDisplay_->contentsRect().adjusted(2, 0, -2, 0), name,
                                          Qt::AlignCenter | Qt::TextSingleLine));
     nameDisplay_->setText(name);

@@ -19,10 +19,10 @@ CListChoiceDialog::CListChoiceDialog(ui::DialogSkin setup, std::string_view back
     if (!hasContent()) return;
     chooser_ = &addChooser(kDisplay, ui::clientRect(layout::kChoiceBox), list, [items, lang] {
         std::vector<QString> entries;
-        for (const ChoiceText& item : items) entries.push_back(ui::qText(choiceTextIn(item, lang)));
+        for (const ChoiceText& item : items) entries.push_back(ui::toQString(choiceTextIn(item, lang)));
         return entries;
     });
-    chooser_->show(ui::qText(choice_.chosenText));
+    chooser_->show(ui::toQString(choice_.chosenText));
     chooser_->onChosen = [this](int index, const QString& text) { choice_ = {index, text.toStdString()}; };
 }
 

@@ -42,7 +42,7 @@ CMacroDialog::CMacroDialog(ui::DialogSkin setup, std::filesystem::path recordIni
     }
     chooser_ = &addChooser(kNameBox, ui::clientRect(layout::kChoiceBox), kList, [this] {
         std::vector<QString> entries;
-        for (const std::string& name : ListMacroNames(recordIni_)) entries.push_back(ui::qText(name));
+        for (const std::string& name : ListMacroNames(recordIni_)) entries.push_back(ui::toQString(name));
         return entries;
     });
     chooser_->onChosen = [this](int index, const QString& name) {
@@ -62,7 +62,7 @@ std::optional<MacroChoice> CMacroDialog::confirmedChoice() const {
 QFont CMacroDialog::repeatFont() const {
     QFont font = textFont();
     for (int mode = 0; mode < kModes; ++mode)
-        font = ui::fittedFont(font, repeatTextRect(mode), ui::qText(dialogText(kRepeatTexts[mode], language())),
+        font = ui::fittedFont(font, repeatTextRect(mode), ui::toQString(dialogText(kRepeatTexts[mode], language())),
                               kRepeatTextFlags);
     return font;
 }
@@ -70,7 +70,7 @@ QFont CMacroDialog::repeatFont() const {
 void CMacroDialog::drawRepeatText(QPainter& painter, int mode) {
     painter.setFont(repeatFont());
     painter.setPen(Qt::white);
-    painter.drawText(repeatTextRect(mode), kRepeatTextFlags, ui::qText(dialogText(kRepeatTexts[mode], language())));
+    painter.drawText(repeatTextRect(mode), kRepeatTextFlags, ui::toQString(dialogText(kRepeatTexts[mode], language())));
 }
 
 void CMacroDialog::drawTicks(QPainter& painter) {

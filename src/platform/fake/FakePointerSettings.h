@@ -12,24 +12,28 @@ namespace tarvik::platform {
 
 class FakePointerSettings : public PointerSettings {
 public:
-    enum class Op { getMouse, setMouse, getMouseSpeed, setMouseSpeed, getWheelScrollLines,
+    enum class Op { getAccelProfile, setAccelProfile, getPointerSpeed, setPointerSpeed, getWheelScrollLines,
                     setWheelScrollLines, getDoubleClickTime, setDoubleClickTime };
 
     PointerControls controls() const override { return available; }
 
-    PointerRead<MouseParams> getMouse() override { return read(Op::getMouse, available.enhancePointerPrecision, params); }
-    PointerResult setMouse(const MouseParams& value) override {
-        return write(Op::setMouse, available.enhancePointerPrecision, params, value);
+    PointerRead<AccelProfile> getAccelProfile() override {
+        return read(Op::getAccelProfile, available.enhancePointerPrecision, profile);
     }
-    PointerRead<int> getMouseSpeed() override { return read(Op::getMouseSpeed, available.pointerSpeed, speed); }
-    PointerResult setMouseSpeed(int value) override {
-        return write(Op::setMouseSpeed, available.pointerSpeed, speed, value);
+    PointerResult setAccelProfile(AccelProfile value) override {
+        return write(Op::setAccelProfile, available.enhancePointerPrecision, profile, value);
+    }
+    PointerRead<double> getPointerSpeed() override {
+        return read(Op::getPointerSpeed, available.pointerSpeed, pointerSpeed);
+    }
+    PointerResult setPointerSpeed(double value) override {
+        return write(Op::setPointerSpeed, available.pointerSpeed, pointerSpeed, value);
     }
     PointerRead<std::uint32_t> getWheelScrollLines() override {
         return read(Op::getWheelScrollLines, available.wheelScrollLines || available.scrollOneScreen, lines);
     }
     PointerResult setWheelScrollLines(std::uint32_t value) override {
-        const bool page = value == 0xFFFFFFFF;
+        const bool page = value == kScrollOneScreenLines;
         return write(Op::setWheelScrollLines, page ? available.scrollOneScreen : available.wheelScrollLines, lines,
                      value);
     }
@@ -41,8 +45,8 @@ public:
     }
 
     // The desktop's current values.
-    MouseParams params{0, 0, 0};
-    int speed = 10;
+    AccelProfile profile = AccelProfile::flat;
+    double pointerSpeed = 0.0;
     std::uint32_t lines = 3;
     unsigned doubleClickMs = 500;
 

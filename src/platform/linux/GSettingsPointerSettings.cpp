@@ -7,8 +7,6 @@
 #include <string>
 #include <string_view>
 
-#include "performance/PointerLevels.h"
-#include "platform/linux/LibinputSpeed.h"
 
 namespace tarvik::platform {
 namespace {
@@ -82,40 +80,42 @@ PointerControls GSettingsPointerSettings::controls() const {
     return {impl_->has(kProfileKey), false, impl_->has(kSpeedKey), false, impl_->has(kDoubleClickKey)};
 }
 
-PointerRead<MouseParams> GSettingsPointerSettings::getMouse() {
+PointerRead<AccelProfile> GSettingsPointerSettings::getAccelProfile() {
     if (!impl_->has(kProfileKey)) {
-        return PointerRead<MouseParams>::unavailable();
+        return PointerRead<AccelProfile>::unavailable();
     }
     const CharsPtr profile(g_settings_get_string(impl_->settings.get(), kProfileKey));
-    return PointerRead<MouseParams>::of(mouseParamsForPrecision(kProfileFlat != profile.get()));
+    return PointerRead<AccelProfile>::of(kProfileFlat == profile.get() ? AccelProfile::flat : AccelProfile::adaptive);
 }
 
-PointerResult GSettingsPointerSettings::setMouse(const MouseParams& params) {
+PointerResult GSettingsPointerSettings::setAccelProfile(AccelProfile profile) {
     if (!impl_->has(kProfileKey)) {
         return PointerResult::unavailable();
     }
-    const bool enhance = precisionFromMouseParams(params);
+    const bool adaptive = profile == AccelProfile::adaptive;
     const CharsPtr current(g_settings_get_string(impl_->settings.get(), kProfileKey));
-    if (enhance && kProfileDefault == current.get()) {
+    if (adaptive && kProfileDefault == current.get()) {
         return PointerResult::done();  // already adaptive; keep following the desktop's default
     }
-    const auto wanted = enhance ? kProfileAdaptive : kProfileFlat;
+    const auto wanted = adaptive ? kProfileAdaptive : kProfileFlat;
     return impl_->finish(g_settings_set_string(impl_->settings.get(), kProfileKey, wanted.data()), kProfileKey);
 }
 
-PointerRead<int> GSettingsPointerSettings::getMouseSpeed() {
+PointerRead<double> GSettingsPointerSettings::getPointerSpeed() {
     if (!impl_->has(kSpeedKey)) {
-        return PointerRead<int>::unavailable();
+        return PointerRead<double>::unavailable();
     }
-    return PointerRead<int>::of(speedFromLibinputSpeed(g_settings_get_double(impl_->settings.get(), kSpeedKey)));
+    return PointerRead<double>::of(g_settings_get_double(impl_->settings.get(), kSpeedKey));
 }
 
-PointerResult GSettingsPointerSettings::setMouseSpeed(int speed) {
+PointerResult GSettingsPointerSettings::setPointerSpeed(double speed) {
     if (!impl_->has(kSpeedKey)) {
         return PointerResult::unavailable();
     }
-    return impl_->finish(g_settings_set_double(impl_->settings.get(), kSpeedKey, libinputSpeedFromSpeed(speed)),
-                         kSpeedKey);
+    if (!(speed >= kSlowestPointerSpeed && speed <= kFastestPointerSpeed)) {
+        return PointerResult::failed("pointer speed " + std::to_string(speed) + " outside -1..1");
+    }
+    return impl_->finish(g_settings_set_double(impl_->settings.get(), kSpeedKey, speed), kSpeedKey);
 }
 
 PointerRead<std::uint32_t> GSettingsPointerSettings::getWheelScrollLines() {

@@ -20,11 +20,13 @@ public:
 
     // GNOME has neither a wheel-lines nor a page-scrolling setting.
     PointerControls controls() const override;
-    // Precision on is the adaptive profile (also the "default" profile of a mouse), off is flat.
-    PointerRead<MouseParams> getMouse() override;
-    PointerResult setMouse(const MouseParams& params) override;
-    PointerRead<int> getMouseSpeed() override;
-    PointerResult setMouseSpeed(int speed) override;
+    // The "default" profile reads as adaptive, which it is for a mouse, and is kept when
+    // adaptive is written.
+    PointerRead<AccelProfile> getAccelProfile() override;
+    PointerResult setAccelProfile(AccelProfile profile) override;
+    // The speed key, -1..1; GSettings would refuse a value outside its range with a warning.
+    PointerRead<double> getPointerSpeed() override;
+    PointerResult setPointerSpeed(double speed) override;
     PointerRead<std::uint32_t> getWheelScrollLines() override;
     PointerResult setWheelScrollLines(std::uint32_t lines) override;
     PointerRead<unsigned> getDoubleClickTime() override;

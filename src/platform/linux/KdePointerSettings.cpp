@@ -4,14 +4,13 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
-#include "performance/PointerLevels.h"
-#include "platform/linux/LibinputSpeed.h"
 #include "base/ProfileFile.h"
 
 namespace tarvik::platform {
@@ -61,7 +60,7 @@ std::optional<double> parseDecimal(std::string_view text) {
     double value = 0.0;
     const auto* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (error != std::errc{} || stop == text.data()) {
+    if (error != std::errc{} || stop == text.data() || !std::isfinite(value)) {
         return std::nullopt;
     }
     return value;
@@ -136,19 +135,19 @@ PointerResult KdePointerSettings::store(const std::filesystem::path& file,
     return PointerResult::done();
 }
 
-PointerRead<MouseParams> KdePointerSettings::getMouse() {
+PointerRead<AccelProfile> KdePointerSettings::getAccelProfile() {
     ProfileDocument document;
-    if (auto failure = readDocument<MouseParams>(inputFile(), document)) {
+    if (auto failure = readDocument<AccelProfile>(inputFile(), document)) {
         return *failure;
     }
     const auto value = deviceValue(document, kProfileKey, kX11FlatKey);
     // The Wayland key holds a profile number, the X11 key a flag; adaptive is Plasma's default.
     const bool flat = value && (*value == kFlatProfile || *value == "true");
-    return PointerRead<MouseParams>::of(mouseParamsForPrecision(!flat));
+    return PointerRead<AccelProfile>::of(flat ? AccelProfile::flat : AccelProfile::adaptive);
 }
 
-PointerResult KdePointerSettings::setMouse(const MouseParams& params) {
-    const bool flat = !precisionFromMouseParams(params);
+PointerResult KdePointerSettings::setAccelProfile(AccelProfile profile) {
+    const bool flat = profile == AccelProfile::flat;
     return store(inputFile(), [flat](ProfileDocument& document) {
         document.setValue(kMouseGroup, kX11FlatKey, flat ? "true" : "false");
         for (const auto& group : ourDeviceGroups(document)) {
@@ -157,19 +156,19 @@ PointerResult KdePointerSettings::setMouse(const MouseParams& params) {
     });
 }
 
-PointerRead<int> KdePointerSettings::getMouseSpeed() {
+PointerRead<double> KdePointerSettings::getPointerSpeed() {
     ProfileDocument document;
-    if (auto failure = readDocument<int>(inputFile(), document)) {
+    if (auto failure = readDocument<double>(inputFile(), document)) {
         return *failure;
     }
     const auto text = deviceValue(document, kSpeedKey, kX11SpeedKey);
     // Like Plasma, an unreadable number counts as the default, 0.
     const auto value = text ? parseDecimal(*text) : std::nullopt;
-    return PointerRead<int>::of(speedFromLibinputSpeed(value.value_or(0.0)));
+    return PointerRead<double>::of(value.value_or(0.0));
 }
 
-PointerResult KdePointerSettings::setMouseSpeed(int speed) {
-    const auto text = formatDecimal(libinputSpeedFromSpeed(speed));
+PointerResult KdePointerSettings::setPointerSpeed(double speed) {
+    const auto text = formatDecimal(speed);
     return store(inputFile(), [&text](ProfileDocument& document) {
         document.setValue(kMouseGroup, kX11SpeedKey, text);
         for (const auto& group : ourDeviceGroups(document)) {

@@ -20,10 +20,11 @@ public:
 
     // Plasma has no setting that makes the wheel scroll by pages.
     PointerControls controls() const override;
-    PointerRead<MouseParams> getMouse() override;
-    PointerResult setMouse(const MouseParams& params) override;
-    PointerRead<int> getMouseSpeed() override;
-    PointerResult setMouseSpeed(int speed) override;
+    PointerRead<AccelProfile> getAccelProfile() override;
+    PointerResult setAccelProfile(AccelProfile profile) override;
+    // Written with three decimals, as Plasma writes it.
+    PointerRead<double> getPointerSpeed() override;
+    PointerResult setPointerSpeed(double speed) override;
     PointerRead<std::uint32_t> getWheelScrollLines() override;
     PointerResult setWheelScrollLines(std::uint32_t lines) override;
     PointerRead<unsigned> getDoubleClickTime() override;

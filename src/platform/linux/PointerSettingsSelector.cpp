@@ -3,10 +3,10 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cstdlib>
 #include <string>
 
+#include "base/Text.h"
 #include "platform/linux/GSettingsPointerSettings.h"
 #include "platform/linux/KdeChangeNotice.h"
 #include "platform/linux/KdePointerSettings.h"
@@ -42,15 +42,9 @@ constexpr std::array kSessions = {
     DesktopName{"kde", PointerDesktop::kde, true},
 };
 
-std::string lowered(std::string_view text) {
-    std::string result(text);
-    std::ranges::transform(result, result.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return result;
-}
-
 template <std::size_t N>
 std::optional<PointerDesktop> match(std::string_view text, const std::array<DesktopName, N>& names) {
-    const auto name = lowered(text);
+    const auto name = asciiLowered(text);
     for (const auto& entry : names) {
         if (entry.prefix ? name.starts_with(entry.name) : name == entry.name) {
             return entry.desktop;

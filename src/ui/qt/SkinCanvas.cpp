@@ -28,10 +28,8 @@ bool DrawSkinImage(QPainter& painter, SkinState& skin, std::string_view name, in
     return true;
 }
 
-QRect toQRect(const ClientRect& rect) { return {rect.left, rect.top, rect.width(), rect.height()}; }
-
 QFont toQFont(const FontSpec& choice) {
-    QFont font(QString::fromUtf8(choice.face.data(), static_cast<qsizetype>(choice.face.size())));
+    QFont font(toQString(choice.face));
     font.setStyleHint(QFont::SansSerif);  // the Windows faces are missing on most Linux desktops
     font.setPixelSize(choice.height);
     font.setWeight(choice.weight >= 700 ? QFont::Bold : QFont::Normal);

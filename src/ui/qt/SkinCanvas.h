@@ -13,6 +13,7 @@
 
 #include "ui/ClientRect.h"
 #include "ui/Fonts.h"
+#include "ui/qt/QtConvert.h"
 #include "ui/qt/SkinImage.h"
 
 class QWidget;
@@ -53,7 +54,6 @@ private:
 // drawing nothing, when the image cannot be loaded.
 bool DrawSkinImage(QPainter& painter, SkinState& skin, std::string_view name, int x, int y);
 
-QRect toQRect(const ClientRect& rect);
 // The Qt font of a language's font choice (face, pixel height, weight).
 QFont toQFont(const FontSpec& choice);
 // A button caption: one line, centred in the rectangle.

@@ -34,8 +34,6 @@ QImage emptyCanvas() {
 
 }  // namespace
 
-QString qText(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
-
 QFont dialogFont(LanguageId language) { return toQFont(languageFonts(language).text); }
 
 SkinnedDialog::SkinnedDialog(DialogSkin setup, std::string_view background, std::string_view failureCaption,
@@ -58,9 +56,9 @@ SkinnedDialog::SkinnedDialog(DialogSkin setup, std::string_view background, std:
     setFixedSize(canvas_.size());
     buttons_.add({clientRect(layout::kDialogClose), "/button-close-normal.png", "/button-close-over.png", {}});
     buttons_.add({clientRect(layout::kDialogOk), "/button-normal.png", "/button-over.png",
-                  qText(dialogText(DialogText::Ok, language_))});
+                  toQString(dialogText(DialogText::Ok, language_))});
     buttons_.add({clientRect(layout::kDialogCancel), "/button-normal.png", "/button-over.png",
-                  qText(dialogText(DialogText::Cancel, language_))});
+                  toQString(dialogText(DialogText::Cancel, language_))});
     if (!hasContent_) return;
     for (const std::string_view name :
          {"/button-close-normal.png", "/button-close-over.png", "/button-normal.png", "/button-over.png"})
@@ -91,7 +89,7 @@ void SkinnedDialog::reportMissing(std::string_view name) {
 }
 
 void SkinnedDialog::drawWhiteCaption(QPainter& painter, layout::Rect rect, std::string_view text) {
-    drawCaption(painter, clientRect(rect), qText(text), font_, Qt::white);
+    drawCaption(painter, clientRect(rect), toQString(text), font_, Qt::white);
 }
 
 ChooserBox& SkinnedDialog::addChooser(ClientRect display, ClientRect clickRegion, ClientRect list,

@@ -26,8 +26,6 @@ class QListWidget;
 
 namespace tarvik::ui {
 
-constexpr ClientRect clientRect(layout::Rect r) { return {r.left, r.top, r.right, r.bottom}; }
-QString qText(std::string_view utf8);
 // The text font of the secondary dialogs in `language`.
 QFont dialogFont(LanguageId language);
 
