@@ -15,7 +15,6 @@
 namespace tarvik::simulator {
 namespace {
 
-using UniqueFd;
 
 // A request is one short line; a peer that sends nothing must not stall the interface thread.
 constexpr timeval kIoTimeout{1, 0};
