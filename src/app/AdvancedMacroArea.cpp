@@ -73,8 +73,8 @@ void AdvancedMacroArea::build(QPainter& painter, ui::SkinState& skin) {
     nameField_ = makeField(toQRect(L::kMacroNameField));
     loopField_ = makeField(toQRect(L::kLoopField));
     loopField_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), loopField_.get()));
-    macroList_ = makeList(toQRect(L::kMacroList), kMacroListBackground, skin.textColour, false);
-    eventList_ = makeList(toQRect(L::kEventList), kMacroListBackground, skin.textColour, false);
+    macroList_ = makeList(toQRect(L::kMacroList), kMacroListBackground, skin.textColor, false);
+    eventList_ = makeList(toQRect(L::kEventList), kMacroListBackground, skin.textColor, false);
     connectControls();
     showControls();
     drawHeader(painter);  // on the build's own painter: the canvas takes one at a time
@@ -118,7 +118,7 @@ std::unique_ptr<QLineEdit> AdvancedMacroArea::makeField(const QRect& place) {
     field->setAlignment(Qt::AlignCenter);
     QPalette palette = field->palette();
     palette.setColor(QPalette::Base, Qt::black);
-    palette.setColor(QPalette::Text, skin_ ? skin_->textColour : QColor(Qt::white));
+    palette.setColor(QPalette::Text, skin_ ? skin_->textColor : QColor(Qt::white));
     field->setPalette(palette);
     if (skin_) field->setFont(skin_->textFont);
     field->setTextMargins(0, 0, 0, 0);
@@ -342,7 +342,7 @@ void AdvancedMacroArea::drawHeader(QPainter& p) {
     p.fillRect(toQRect(L::kMouseEventHeaderText), Qt::black);
     ui::drawCaption(p, {L::kMouseEventHeaderText.left, L::kMouseEventHeaderText.top, L::kMouseEventHeaderText.right,
                         L::kMouseEventHeaderText.bottom},
-                    toQString(editor_.mouseEventHeader()), skin_->textFont, skin_->textColour);
+                    toQString(editor_.mouseEventHeader()), skin_->textFont, skin_->textColor);
 }
 
 }  // namespace tarvik

@@ -172,7 +172,7 @@ void AdvancedPage::drawSlider(QPainter& p, int slider) {
     p.save();
     if (!sliderAvailable(slider)) p.setOpacity(kUnavailableOpacity);
     p.setFont(skin_->textFont);
-    p.setPen(skin_->textColour);
+    p.setPen(skin_->textColor);
     p.drawText(toQRect(L::pointerSliderCaption(slider)), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                toQString(catalogue_.text(kSliderCaptions[slider])));
     pointerSlider(slider).draw(p, *skin_, sliderField(slider));
@@ -187,7 +187,7 @@ void AdvancedPage::drawBox(QPainter& p, int box) {
     if (!boxAvailable(box)) p.setOpacity(kUnavailableOpacity);
     ui::drawTickBox(p, *skin_, clientRect(L::pointerBox(box)), boxField(box) != 0);
     p.setFont(skin_->textFont);
-    p.setPen(skin_->textColour);
+    p.setPen(skin_->textColor);
     p.drawText(toQRect(L::pointerBoxLabel(box)), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                toQString(catalogue_.text(kBoxLabels[box])));
     p.restore();
@@ -201,18 +201,18 @@ void AdvancedPage::drawPointerArea(QPainter& p) {
 void AdvancedPage::drawButtons(QPainter& p) {
     buttons_.drawAllNormal(p, *skin_);
     const QFont& font = skin_->textFont;
-    const QColor& colour = skin_->textColour;
+    const QColor& color = skin_->textColor;
     const auto centred = [&](const L::Rect& r, TextRow row) {
         const QString text = toQString(catalogue_.text(row));
-        ui::drawCaption(p, clientRect(r), text, fittedFont(font, text, r, 4), colour);
+        ui::drawCaption(p, clientRect(r), text, fittedFont(font, text, r, 4), color);
     };
     const auto wrapped = [&](const L::Rect& r, TextRow row) {
-        ui::drawLabel(p, clientRect(r), toQString(catalogue_.text(row)), font, colour);
+        ui::drawLabel(p, clientRect(r), toQString(catalogue_.text(row)), font, color);
     };
     const auto left = [&](const L::Rect& r, TextRow row) {
         const QString text = toQString(catalogue_.text(row));
         p.setFont(fittedFont(font, text, r, 2));
-        p.setPen(colour);
+        p.setPen(color);
         p.drawText(toQRect(r), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
     };
     centred(L::kMacroCaption, TextRow::MacroSetting);

@@ -138,8 +138,8 @@ bool BasicPage::clickPerformance(int x, int y) {
             hit = true;
             // The chooser starts from black, with no extra options.
             if (dpi_->swatchOpensChooser(s)) {
-                if (const std::optional<platform::Rgb> colour = s_.colours.choose({0, 0, 0})) {
-                    dpi_->setColour(s, *colour);
+                if (const std::optional<platform::Rgb> color = s_.colors.choose({0, 0, 0})) {
+                    dpi_->setColor(s, *color);
                     changed = true;
                 }
             }
@@ -316,7 +316,7 @@ void BasicPage::restoreArt(QPainter& p, const QRect& area) {
 
 void BasicPage::drawCaptions(QPainter& p) {
     p.setFont(skin_->textFont);
-    p.setPen(skin_->textColour);
+    p.setPen(skin_->textColor);
     const auto left = [&p](const L::Rect& r, const QString& s) {
         p.drawText(toQRect(r), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, s);
     };
@@ -336,7 +336,7 @@ void BasicPage::drawBox(QPainter& p, int box) {
     restoreArt(p, toQRect(r));
     DrawSkinImage(p, *skin_, hoveredBox_ == box ? "/DropdownBox-over.png" : "/DropdownBox-normal.png", r.left, r.top);
     p.setFont(skin_->textFont);
-    p.setPen(skin_->textColour);
+    p.setPen(skin_->textColor);
     p.drawText(QRect(r.left, r.top, L::kBoxNumberWidth, r.height()), Qt::AlignCenter, QString::number(box + 1));
     const QRect captionRect(r.left + L::kBoxNumberWidth + 4, r.top,
                             r.width() - L::kBoxNumberWidth - 4 - L::kBoxArrowWidth, r.height());
@@ -356,7 +356,7 @@ void BasicPage::drawModeButtons(QPainter& p) {
         restoreArt(p, toQRect(r));
         DrawSkinImage(p, *skin_, buttons_->keyMode() == mode ? "/button-over.png" : "/button-normal.png", r.left,
                       r.top);
-        ui::drawCaption(p, clientRect(r), QString::fromLatin1(kModeNames[mode]), skin_->textFont, skin_->textColour);
+        ui::drawCaption(p, clientRect(r), QString::fromLatin1(kModeNames[mode]), skin_->textFont, skin_->textColor);
     }
 }
 
@@ -368,7 +368,7 @@ void BasicPage::drawReportRate(QPainter& p) {
         DrawSkinImage(p, *skin_, lit == i + 1 ? "/slider-RP-light.png" : "/slider-RP-dark.png", stop.left, stop.top);
         restoreArt(p, toQRect(L::reportRateLabel(i)));
         ui::drawCaption(p, clientRect(L::reportRateLabel(i)),
-                        toQString(kReportRates[static_cast<std::size_t>(i)].label), skin_->textFont, skin_->textColour);
+                        toQString(kReportRates[static_cast<std::size_t>(i)].label), skin_->textFont, skin_->textColor);
     }
 }
 
@@ -382,15 +382,15 @@ void BasicPage::drawStage(QPainter& p, int stage) {
     for (int t = 1; t <= dpi_->tickCount(); ++t) {
         const L::Rect tick = L::dpiTick(stage, t);
         DrawSkinImage(p, *skin_, t <= lit ? "/slider-DPI-light.png" : "/slider-DPI-dark.png", tick.left, tick.top);
-        p.setPen(skin_->textColour);
+        p.setPen(skin_->textColor);
         p.drawText(toQRect(L::dpiTickLabel(stage, t)), Qt::AlignRight | Qt::AlignVCenter,
                    toQString(labels[static_cast<std::size_t>(t - 1)]));
     }
     const L::Rect box = L::dpiStageBox(stage);
     ui::drawTickBox(p, *skin_, clientRect(box), dpi_->stageOn(stage));
     ui::drawCaption(p, clientRect(L::dpiStageNumber(stage)), QString::number(stage + 1), skin_->textFont,
-                    skin_->textColour);
-    const platform::Rgb c = dpi_->colour(stage);
+                    skin_->textColor);
+    const platform::Rgb c = dpi_->color(stage);
     p.fillRect(toQRect(L::dpiSwatch(stage)), QColor(c.red, c.green, c.blue));
 }
 
@@ -399,7 +399,7 @@ void BasicPage::drawLighting(QPainter& p) {
         const QRect r = toQRect(L::lightValue(row));
         p.fillRect(r, Qt::black);
         p.setFont(skin_->textFont);
-        p.setPen(skin_->textColour);
+        p.setPen(skin_->textColor);
         p.drawText(r, Qt::AlignCenter | Qt::TextSingleLine,
                    toQString(lighting_->text(static_cast<LightingEditor::Field>(row))));
     }

@@ -18,7 +18,7 @@
 #include "buttons/ButtonAssignment.h"
 #include "performance/DpiStageEditor.h"
 #include "performance/LightingEditor.h"
-#include "platform/ColourChooser.h"
+#include "platform/ColorChooser.h"
 #include "platform/MessageBox.h"
 #include "ui/SkinLayout.h"
 #include "ui/qt/SkinWidgets.h"
@@ -32,7 +32,7 @@ struct BasicPageServices {
     const ShellData& data;
     const DeviceSession& device;
     platform::MessageBox& messages;
-    platform::ColourChooser& colours;
+    platform::ColorChooser& colors;
     std::function<ParameterDialogs&()> dialogs;
     // Draws on the window's canvas and copies it to the screen.
     std::function<void(const std::function<void(QPainter&)>&)> paint;

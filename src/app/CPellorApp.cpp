@@ -23,7 +23,7 @@
 #include "app/SkinnedParameterDialogs.h"
 #include "platform/linux/InstanceLock.h"
 #include "platform/linux/PointerSettingsSelector.h"
-#include "platform/qt/QtColourChooser.h"
+#include "platform/qt/QtColorChooser.h"
 #include "platform/qt/QtDesktopNotifier.h"
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/QtTray.h"
@@ -98,7 +98,7 @@ int CPellorApp::run(int argc, char** argv) {
     platform::InstanceLock instance;
     platform::QtTray tray(appIcon(exe));
     platform::QtMessageBox messages;
-    platform::QtColourChooser colours;
+    platform::QtColorChooser colors;
     platform::QtUrlOpener urls;
     platform::QtDesktopNotifier notifier;
     RecordPair records;
@@ -111,11 +111,11 @@ int CPellorApp::run(int argc, char** argv) {
         // The record itself: a first write reads the desktop into it when the page never showed.
         if (pointerSync) pointerSync->writePointerSettings(records.current);
     };
-    ShellServices services{instance, tray, messages, colours, urls, notifier, session, data,
+    ShellServices services{instance, tray, messages, colors, urls, notifier, session, data,
                            debugLine, [](int code) { QApplication::exit(code); }, applyPointer};
     CPellorDlg dlg(std::move(services), records);
     messages.setOwner(&dlg);
-    colours.setOwner(&dlg);
+    colors.setOwner(&dlg);
     pointerSync.emplace(*desktopPointer, dlg.sink());
     dlg.setPage(PageState::Advanced,
                 makeAdvancedPage(dlg, records.current, data, messages, *pointerSync, data.paths().recordIni,
@@ -126,7 +126,7 @@ int CPellorApp::run(int argc, char** argv) {
     QApplication::setWindowIcon(appIcon(exe));
     session.saveFiles = [&](const ConfigRecord& record) { data.saveConfig(record); };
     dlg.runSkinsDialog = [&](const SkinChoice& current) -> std::optional<SkinChoice> {
-        CSkinsDialog dialog(dlg.skin(), data, current, colours, messages, &dlg);
+        CSkinsDialog dialog(dlg.skin(), data, current, colors, messages, &dlg);
         if (dialog.exec() != QDialog::Accepted) return std::nullopt;
         return dialog.choice();
     };

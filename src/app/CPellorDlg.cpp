@@ -38,7 +38,7 @@ CPellorDlg::CPellorDlg(ShellServices services, RecordPair& records)
     canvas_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
     canvas_.fill(Qt::black);
     pages_[static_cast<int>(PageState::Basic)] = std::make_unique<BasicPage>(BasicPageServices{
-        this, records_.current, captions_, s_.data, s_.device, s_.messages, s_.colours,
+        this, records_.current, captions_, s_.data, s_.device, s_.messages, s_.colors,
         [this]() -> ParameterDialogs& { return *dialogs_; },
         [this](const std::function<void(QPainter&)>& draw) { paintOnCanvas(draw); }});
 }
@@ -126,7 +126,7 @@ void CPellorDlg::OnSecondStart() {
 
 void CPellorDlg::loadSkin() {
     skin_.folder = s_.data.skinFolder(skinChoice_.name);
-    skin_.textColour = QColor(skinChoice_.textColour.red, skinChoice_.textColour.green, skinChoice_.textColour.blue);
+    skin_.textColor = QColor(skinChoice_.textColor.red, skinChoice_.textColor.green, skinChoice_.textColor.blue);
     const QImage* background = skin_.cache.get(skin_.folder / "main.png");
     if (!background) return;  // a missing image is skipped: the canvas stays as it is
     canvas_ = background->convertToFormat(QImage::Format_ARGB32_Premultiplied);
@@ -194,7 +194,7 @@ void CPellorDlg::drawNote(QPainter& painter, DialogText note) {
     QRect box(place.left, place.top, place.width(), place.height());
     constexpr int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
     painter.save();
-    painter.setPen(skin_.textColour);
+    painter.setPen(skin_.textColor);
     painter.setFont(skin_.titleFont);
     const QRect used = painter.boundingRect(box, flags, heading);
     painter.drawText(box, flags, heading);
@@ -217,7 +217,7 @@ void CPellorDlg::drawPage() {
     hover_.drawAllNormal(p, skin_);
     const layout::Rect t = layout::kPageTitle;
     p.setFont(skin_.titleFont);
-    p.setPen(skin_.textColour);
+    p.setPen(skin_.textColor);
     p.drawText(QRect(t.left, t.top, t.width(), t.height()), Qt::AlignLeft | Qt::AlignVCenter,
                toQString(text(basic ? TextRow::BasicSettings : TextRow::AdvancedSettings)));
     const layout::Rect w = layout::kWebLinkText;
@@ -241,7 +241,7 @@ void CPellorDlg::drawTitleNote(QPainter& painter) {
     DrawSkinImage(painter, skin_, pageState_ == PageState::Basic ? "/BasicSet2.png" : "/AdvancedSet2.png", 0, 0);
     if (windowTitle() != QString::fromUtf8(kWindowTitle)) {
         painter.setFont(skin_.textFont);
-        painter.setPen(skin_.textColour);
+        painter.setPen(skin_.textColor);
         painter.drawText(strip, Qt::AlignCenter, windowTitle());
     }
     painter.restore();
@@ -333,7 +333,7 @@ void CPellorDlg::openSkinsDialog() {
     skinChoice_ = *chosen;
     s_.data.saveSkinChoice(skinChoice_);
     skin_.folder = s_.data.skinFolder(skinChoice_.name);
-    skin_.textColour = QColor(skinChoice_.textColour.red, skinChoice_.textColour.green, skinChoice_.textColour.blue);
+    skin_.textColor = QColor(skinChoice_.textColor.red, skinChoice_.textColor.green, skinChoice_.textColor.blue);
     // Rebuild the page that is shown with the new images; "/main.png" stays as loaded.
     const PageState shown = pageState_;
     if (shown != PageState::None) {

@@ -21,7 +21,7 @@
 #include "buttons/ParameterDialogs.h"
 #include "settings/InterfaceSettings.h"
 #include "app/TitleBar.h"
-#include "platform/ColourChooser.h"
+#include "platform/ColorChooser.h"
 #include "platform/DesktopNotifier.h"
 #include "platform/MessageBox.h"
 #include "platform/SingleInstance.h"
@@ -39,7 +39,7 @@ struct ShellServices {
     platform::SingleInstance& instance;
     platform::Tray& tray;
     platform::MessageBox& messages;
-    platform::ColourChooser& colours;
+    platform::ColorChooser& colors;
     platform::UrlOpener& urls;
     platform::DesktopNotifier& notifier;
     DeviceSession& device;

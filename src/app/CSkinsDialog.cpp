@@ -32,11 +32,11 @@ std::vector<std::string> listSkinFolders(const std::filesystem::path& root) {
 }
 
 CSkinsDialog::CSkinsDialog(ui::SkinState& skin, const ShellData& data, SkinChoice current,
-                           platform::ColourChooser& colours, platform::MessageBox& messages, QWidget* owner)
+                           platform::ColorChooser& colors, platform::MessageBox& messages, QWidget* owner)
     : SkinnedDialog({skin, data.language(), messages}, "/skins.png", "Skins Dialog Load background image failed!!!",
                     owner),
-      data_(data), choice_(std::move(current)), colours_(colours) {
-    // Without its background the dialog still lists the skins and takes a colour: choosing
+      data_(data), choice_(std::move(current)), colors_(colors) {
+    // Without its background the dialog still lists the skins and takes a color: choosing
     // another skin is how the user gets away from a broken one.
     // A first run names no skin, yet one is shown: the default, or what the folder offers.
     const std::filesystem::path inUse = data_.skinFolder(choice_.name);
@@ -52,12 +52,12 @@ CSkinsDialog::~CSkinsDialog() = default;
 void CSkinsDialog::drawPrompt() {
     const auto dc = drawScope();
     ui::drawLabel(dc->painter(), ui::clientRect(layout::kSkinsPrompt),
-                  ui::toQString(dialogText(DialogText::SkinsPrompt, language())), textFont(), skin().textColour);
+                  ui::toQString(dialogText(DialogText::SkinsPrompt, language())), textFont(), skin().textColor);
     drawSwatch(dc->painter());
 }
 
 void CSkinsDialog::drawSwatch(QPainter& painter) {
-    const auto& c = choice_.textColour;
+    const auto& c = choice_.textColor;
     painter.fillRect(ui::toQRect(ui::clientRect(layout::kSkinsSwatch)), QColor(c.red, c.green, c.blue));
 }
 
@@ -70,8 +70,8 @@ void CSkinsDialog::chooseFolder(const std::string& name) {
 
 void CSkinsDialog::regionClicked(int x, int y) {
     if (!ui::clientRect(layout::kSkinsSwatch).contains(x, y)) return;
-    if (std::optional<platform::Rgb> colour = colours_.choose(choice_.textColour)) {
-        choice_.textColour = *colour;
+    if (std::optional<platform::Rgb> color = colors_.choose(choice_.textColor)) {
+        choice_.textColor = *color;
         const auto dc = drawScope();
         drawSwatch(dc->painter());
     }

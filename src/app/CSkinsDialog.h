@@ -1,4 +1,4 @@
-// The skins dialog: the interface text colour through the colour chooser and the skin folder
+// The skins dialog: the interface text color through the color chooser and the skin folder
 // from the list of "Skins" sub-folders. OK returns the choice; Cancel and close change nothing.
 #pragma once
 
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "session/ShellData.h"
-#include "platform/ColourChooser.h"
+#include "platform/ColorChooser.h"
 #include "platform/MessageBox.h"
 #include "ui/qt/SkinnedDialog.h"
 
@@ -16,7 +16,7 @@ namespace tarvik {
 class CSkinsDialog : public ui::SkinnedDialog {
 public:
     CSkinsDialog(ui::SkinState& skin, const ShellData& data, SkinChoice current,
-                 platform::ColourChooser& colours, platform::MessageBox& messages, QWidget* owner);
+                 platform::ColorChooser& colors, platform::MessageBox& messages, QWidget* owner);
     ~CSkinsDialog() override;
 
     // The choice as it stands (the result after OK).
@@ -33,7 +33,7 @@ private:
 
     const ShellData& data_;
     SkinChoice choice_;
-    platform::ColourChooser& colours_;
+    platform::ColorChooser& colors_;
     ui::ChooserBox* list_ = nullptr;
 };
 

@@ -33,9 +33,9 @@ constexpr std::array<CommandDoc, 18> kCommandDocs{{
     {"set", "report-rate 125|250|500|1000", "set the report rate in Hz",
      "Set the report rate, in Hz. Each form of set changes config.bin (and a button's caption in str.ini) by the "
      "rules of the Basic page."},
-    {"set", "dpi STAGE [on|off] [DPI] [#RRGGBB]", "switch a DPI stage on or off, set its DPI and colour",
-     "Switch DPI stage STAGE (1-4) on or off and set its DPI and its colour. DPI takes the values of the sensor "
-     "type the mouse reports, or of the record's when no mouse answers. The colour is '#RRGGBB' in quotes (an "
+    {"set", "dpi STAGE [on|off] [DPI] [#RRGGBB]", "switch a DPI stage on or off, set its DPI and color",
+     "Switch DPI stage STAGE (1-4) on or off and set its DPI and its color. DPI takes the values of the sensor "
+     "type the mouse reports, or of the record's when no mouse answers. The color is '#RRGGBB' in quotes (an "
      "unquoted # starts a comment in the shell) or the six hex digits alone. The last stage on cannot be switched "
      "off."},
     {"set", "button [--mode A|B] N FUNCTION [ARGS...]", "give button N a function of the button list",

@@ -103,9 +103,9 @@ bool hexDigits(std::string_view word) {
     return std::ranges::all_of(word, [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; });
 }
 
-bool looksLikeColour(std::string_view word) { return word.starts_with('#') || (word.size() == 6 && hexDigits(word)); }
+bool looksLikeColor(std::string_view word) { return word.starts_with('#') || (word.size() == 6 && hexDigits(word)); }
 
-std::optional<platform::Rgb> colourNamed(std::string_view word) {
+std::optional<platform::Rgb> colorNamed(std::string_view word) {
     if (word.starts_with('#')) word.remove_prefix(1);
     if (word.size() != 6 || !hexDigits(word)) return std::nullopt;
     const auto component = [word](std::size_t at) {
@@ -114,11 +114,11 @@ std::optional<platform::Rgb> colourNamed(std::string_view word) {
     return platform::Rgb{component(0), component(2), component(4)};
 }
 
-// The words after the stage number, each at most once: on or off, a DPI value, a colour.
+// The words after the stage number, each at most once: on or off, a DPI value, a color.
 struct StageWords {
     std::optional<bool> on;
     std::optional<std::string> dpi;
-    std::optional<platform::Rgb> colour;
+    std::optional<platform::Rgb> color;
 };
 
 std::optional<StageWords> stageWords(Words words) {
@@ -127,34 +127,34 @@ std::optional<StageWords> stageWords(Words words) {
         if (sameText(word, "on") || sameText(word, "off")) {
             if (parsed.on) return std::nullopt;
             parsed.on = sameText(word, "on");
-        } else if (looksLikeColour(word)) {
-            if (parsed.colour) return std::nullopt;
-            parsed.colour = colourNamed(word);
-            if (!parsed.colour) return std::nullopt;
+        } else if (looksLikeColor(word)) {
+            if (parsed.color) return std::nullopt;
+            parsed.color = colorNamed(word);
+            if (!parsed.color) return std::nullopt;
         } else {
             if (parsed.dpi) return std::nullopt;
             parsed.dpi = word;
         }
     }
-    if (!parsed.on && !parsed.dpi && !parsed.colour) return std::nullopt;
+    if (!parsed.on && !parsed.dpi && !parsed.color) return std::nullopt;
     return parsed;
 }
 
 std::string stageSummary(const DpiStageEditor& editor, const ConfigRecord& record, int stage) {
     const auto labels = editor.tickLabels();
     const std::size_t level = record.dpiLevel[static_cast<std::size_t>(stage)];
-    const platform::Rgb c = editor.colour(stage);
-    char colour[8];
-    std::snprintf(colour, sizeof colour, "#%02x%02x%02x", c.red, c.green, c.blue);
+    const platform::Rgb c = editor.color(stage);
+    char color[8];
+    std::snprintf(color, sizeof color, "#%02x%02x%02x", c.red, c.green, c.blue);
     return "DPI stage " + std::to_string(stage + 1) + ": " + (editor.stageOn(stage) ? "on" : "off") + ", " +
-           (level < labels.size() ? std::string(labels[level]) : "level " + std::to_string(level)) + " DPI, colour " +
-           colour;
+           (level < labels.size() ? std::string(labels[level]) : "level " + std::to_string(level)) + " DPI, color " +
+           color;
 }
 
-// On first, so a stage can be switched on and coloured at once; off last, so a colour can
+// On first, so a stage can be switched on and colored at once; off last, so a color can
 // still be given to a stage being switched off.
 SetResult setDpi(Words words, SetTarget& target) {
-    const char* const form = "dpi takes a stage 1-4, then any of on|off, a DPI value and a colour #RRGGBB";
+    const char* const form = "dpi takes a stage 1-4, then any of on|off, a DPI value and a color #RRGGBB";
     const std::optional<int> number = words.empty() ? std::nullopt : numberIn(words[0], 1, kDpiStageCount);
     const std::optional<StageWords> parsed = number ? stageWords(words.subspan(1)) : std::nullopt;
     if (!parsed) return refused(form);
@@ -168,11 +168,11 @@ SetResult setDpi(Words words, SetTarget& target) {
         if (!editor.clickTick(stage, *index + 1))
             return refused("DPI " + *parsed->dpi + " cannot be chosen with " + sensor + ": its tick does not respond");
     }
-    if (parsed->colour) {
+    if (parsed->color) {
         if (!editor.swatchOpensChooser(stage))
-            return refused("DPI stage " + std::to_string(*number) + " is off, and only a stage that is on takes a colour: "
+            return refused("DPI stage " + std::to_string(*number) + " is off, and only a stage that is on takes a color: "
                            "add \"on\"");
-        editor.setColour(stage, *parsed->colour);
+        editor.setColor(stage, *parsed->color);
     }
     if (parsed->on == false && editor.stageOn(stage) && !editor.toggleStage(stage))
         return refused("DPI stage " + std::to_string(*number) + " is the only stage on, and the last stage on "

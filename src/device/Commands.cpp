@@ -12,9 +12,9 @@
 namespace tarvik {
 namespace {
 
-// Data areas as the sequences size them: a colour block is read into 128 bytes, a macro
+// Data areas as the sequences size them: a color block is read into 128 bytes, a macro
 // slot travels in 140 bytes; the transport never goes past either.
-constexpr std::size_t kColourArea = 128;
+constexpr std::size_t kColorArea = 128;
 constexpr std::size_t kMacroArea = 140;
 
 std::uint8_t u8(int v) { return static_cast<std::uint8_t>(v); }
@@ -112,17 +112,17 @@ void readEffect(DeviceContext& ctx) {
     traceEffect(ctx);
 }
 
-void writeColourBlock(DeviceContext& ctx, std::uint8_t block) {
+void writeColorBlock(DeviceContext& ctx, std::uint8_t block) {
     if (block > 1) return;
-    std::array<std::uint8_t, kColourArea> area{};
+    std::array<std::uint8_t, kColorArea> area{};
     std::ranges::copy(ctx.image.colorBlocks[block], area.begin());
-    CommandPacket p = makePacket(opcode::kWriteColourBlock, block, u8(kColourBlockSize));
+    CommandPacket p = makePacket(opcode::kWriteColorBlock, block, u8(kColorBlockSize));
     TransferBlock(ctx.link, ctx.clock, p, area);
 }
 
-void readColourBlock(DeviceContext& ctx, std::uint8_t block) {
-    std::array<std::uint8_t, kColourArea> area{};
-    CommandPacket p = makePacket(opcode::kReadColourBlock, block);
+void readColorBlock(DeviceContext& ctx, std::uint8_t block) {
+    std::array<std::uint8_t, kColorArea> area{};
+    CommandPacket p = makePacket(opcode::kReadColorBlock, block);
     TransferBlock(ctx.link, ctx.clock, p, area);
     const std::uint8_t answered = p[packet::kIndex];
     if (answered > 1) return;

@@ -18,15 +18,15 @@ constexpr std::uint8_t kWriteLightOptionSet = 0x07;
 constexpr std::uint8_t kReadLightOptionSet = 0x87;
 constexpr std::uint8_t kWriteEffect = 0x0D;
 constexpr std::uint8_t kReadEffect = 0x8D;
-constexpr std::uint8_t kWriteColourBlock = 0x10;
-constexpr std::uint8_t kReadColourBlock = 0x90;
+constexpr std::uint8_t kWriteColorBlock = 0x10;
+constexpr std::uint8_t kReadColorBlock = 0x90;
 constexpr std::uint8_t kWriteDpiCodes = 0x11;
 constexpr std::uint8_t kWriteKeyMatrix = 0x12;
 constexpr std::uint8_t kWriteMacroSlot = 0x13;
 constexpr std::uint8_t kReadMacroSlot = 0x93;
 }  // namespace opcode
 
-constexpr std::size_t kColourBlockSize = 24;
+constexpr std::size_t kColorBlockSize = 24;
 constexpr std::size_t kKeyMatrixSize = 64;
 constexpr std::size_t kMacroSlotBytes = 128;
 constexpr int kMacroSlots = 12;
@@ -44,10 +44,10 @@ void readLightOptionSet(DeviceContext& ctx, CommandPacket& packet, std::uint8_t 
 // 0x0D / 0x8D: the effect triple.
 void writeEffect(DeviceContext& ctx);
 void readEffect(DeviceContext& ctx);
-// 0x10 / 0x90: colour block 0 or 1 (24 bytes, one chunk). A read keeps at most 24 bytes and
+// 0x10 / 0x90: color block 0 or 1 (24 bytes, one chunk). A read keeps at most 24 bytes and
 // drops an answer naming no block.
-void writeColourBlock(DeviceContext& ctx, std::uint8_t block);
-void readColourBlock(DeviceContext& ctx, std::uint8_t block);
+void writeColorBlock(DeviceContext& ctx, std::uint8_t block);
+void readColorBlock(DeviceContext& ctx, std::uint8_t block);
 // 0x11: the 8 DPI code bytes.
 void writeDpiCodes(DeviceContext& ctx);
 // 0x12: KeyMatrix 1-4 (64 bytes, two chunks), traced before it goes out.

@@ -31,22 +31,22 @@ void writeLightOptionSets(DeviceContext& ctx) {
     }
 }
 
-void readColourBlocks(DeviceContext& ctx) {
+void readColorBlocks(DeviceContext& ctx) {
     for (std::uint8_t block : {0, 1}) {
-        readColourBlock(ctx, block);
+        readColorBlock(ctx, block);
         pause(ctx);
     }
 }
 
-void writeColourBlocks(DeviceContext& ctx) {
+void writeColorBlocks(DeviceContext& ctx) {
     for (std::uint8_t block : {0, 1}) {
-        writeColourBlock(ctx, block);
+        writeColorBlock(ctx, block);
         pause(ctx);
     }
 }
 
-// The record's lighting and DPI colours over what the mouse just reported.
-void translateLightingAndColours(DeviceContext& ctx, const ConfigRecord& record) {
+// The record's lighting and DPI colors over what the mouse just reported.
+void translateLightingAndColors(DeviceContext& ctx, const ConfigRecord& record) {
     LightingPayload(record, ctx.image.lightEffect, ctx.image.lightOptionSets[0]);
     ctx.image.colorBlocks[1] = DpiColourBlock(record);
 }
@@ -98,9 +98,9 @@ ApplyOutcome ApplySettings(DeviceContext& ctx, const ConfigRecord& record, const
     writeReportRate(ctx, ReportRatePayload(record));
     readEffect(ctx);
     readLightOptionSets(ctx);
-    readColourBlocks(ctx);
-    translateLightingAndColours(ctx, record);
-    writeColourBlocks(ctx);
+    readColorBlocks(ctx);
+    translateLightingAndColors(ctx, record);
+    writeColorBlocks(ctx);
     writeLightOptionSets(ctx);
     writeEffect(ctx);
     sendDpiCodes(ctx, record);

@@ -29,7 +29,7 @@ struct ApplyOutcome {
 };
 
 // Writes the record to the mouse: report rate, lighting (read, adjusted, written back),
-// colour blocks, DPI codes, macro slots (written, then read back) and the key matrices;
+// color blocks, DPI codes, macro slots (written, then read back) and the key matrices;
 // then calls `saveFiles` (config.bin and the captions). It runs to its end even when the
 // mouse goes away in the middle: the remaining commands fail, and the outcome tells after
 // how many commands the mouse stopped answering.

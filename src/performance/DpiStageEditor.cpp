@@ -59,18 +59,18 @@ bool DpiStageEditor::toggleStage(int stage) {
     return false;
 }
 
-platform::Rgb DpiStageEditor::colour(int stage) const {
+platform::Rgb DpiStageEditor::color(int stage) const {
     if (!validStage(stage)) return {};
     const std::size_t i = at(stage) * 3;
     return {record_.dpiColor[i], record_.dpiColor[i + 1], record_.dpiColor[i + 2]};
 }
 
-void DpiStageEditor::setColour(int stage, platform::Rgb colour) {
+void DpiStageEditor::setColor(int stage, platform::Rgb color) {
     if (!stageOn(stage)) return;
     const std::size_t i = at(stage) * 3;
-    record_.dpiColor[i] = colour.red;
-    record_.dpiColor[i + 1] = colour.green;
-    record_.dpiColor[i + 2] = colour.blue;
+    record_.dpiColor[i] = color.red;
+    record_.dpiColor[i + 1] = color.green;
+    record_.dpiColor[i + 2] = color.blue;
 }
 
 }  // namespace tarvik

@@ -1,12 +1,12 @@
 // The rules of the Basic page's report-rate slider and four DPI stages: what a click on a
-// position, a tick, an on/off box or a colour swatch stores in the record.
+// position, a tick, an on/off box or a color swatch stores in the record.
 #pragma once
 
 #include <cstdint>
 #include <span>
 #include <string_view>
 
-#include "platform/ColourChooser.h"
+#include "platform/ColorChooser.h"
 #include "settings/ConfigRecord.h"
 
 namespace tarvik {
@@ -30,10 +30,10 @@ public:
     bool clickTick(int stage, int tick);
     // The on/off box of `stage` clicked; true when the stage changed. The last stage on stays on.
     bool toggleStage(int stage);
-    // The swatch opens the colour chooser only while its stage is on.
+    // The swatch opens the color chooser only while its stage is on.
     bool swatchOpensChooser(int stage) const { return stageOn(stage); }
-    platform::Rgb colour(int stage) const;
-    void setColour(int stage, platform::Rgb colour);
+    platform::Rgb color(int stage) const;
+    void setColor(int stage, platform::Rgb color);
 
 private:
     ConfigRecord& record_;

@@ -1,4 +1,4 @@
-// The DPI tables of the four known sensors and the report-rate, DPI-code and colour payloads.
+// The DPI tables of the four known sensors and the report-rate, DPI-code and color payloads.
 #include "performance/DpiTables.h"
 
 #include <algorithm>

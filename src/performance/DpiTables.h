@@ -1,5 +1,5 @@
 // DPI stages and report rate: the per-sensor DPI tables and the translations the apply
-// sequence sends (report rate, DPI codes, stage colours).
+// sequence sends (report rate, DPI codes, stage colors).
 #pragma once
 
 #include <array>

@@ -22,17 +22,17 @@ void AppData::loadLanguage() { catalogue_ = ApplyCatalogue(ReadLanguage(paths_.s
 
 SkinChoice AppData::loadInterfaceSettings() {
     settings_ = LoadInterfaceSettings(paths_.strIni, catalogue_.captionSection());
-    // A file that names no colour at all (first run, no "str.ini") keeps the default green:
+    // A file that names no color at all (first run, no "str.ini") keeps the default green:
     // reading the three missing values as 0 would draw black text on the dark skins.
-    const bool noColour = settings_.redText.empty() && settings_.greenText.empty() && settings_.blueText.empty();
-    const UiTextColor colour = noColour ? UiTextColor{} : uiTextColorFrom(settings_);
-    return {settings_.skinName, {colour.red, colour.green, colour.blue}};
+    const bool noColor = settings_.redText.empty() && settings_.greenText.empty() && settings_.blueText.empty();
+    const UiTextColor color = noColor ? UiTextColor{} : uiTextColorFrom(settings_);
+    return {settings_.skinName, {color.red, color.green, color.blue}};
 }
 
 void AppData::reloadInterfaceSettings() { loadInterfaceSettings(); }
 
 void AppData::saveSkinChoice(const SkinChoice& choice) {
-    const SkinSettings skin{choice.name, {choice.textColour.red, choice.textColour.green, choice.textColour.blue}};
+    const SkinSettings skin{choice.name, {choice.textColor.red, choice.textColor.green, choice.textColor.blue}};
     if (std::error_code ec = SaveSkinSettings(paths_.strIni, skin))
         sink_->message("Could not save the skin to " + paths_.strIni.string() + ": " + ec.message() +
                           ". Check that the folder is writable.",

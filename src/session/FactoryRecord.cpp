@@ -8,7 +8,7 @@ namespace tarvik {
 namespace {
 
 void setDpiStages(ConfigRecord& record) {
-    // Ascending levels so the DPI button steps upwards; distinct colours so each stage shows.
+    // Ascending levels so the DPI button steps upwards; distinct colors so each stage shows.
     record.dpiLevel = {1, 3, 5, 7};
     record.dpiEnabled = {1, 1, 1, 1};
     record.dpiColor = {

@@ -224,7 +224,7 @@ bool sameLetters(std::string_view a, std::string_view b) {
 
 Value byteValue(Byte b) { return Value::number(b); }
 
-std::string colourText(const ConfigRecord& record, std::size_t stage) {
+std::string colorText(const ConfigRecord& record, std::size_t stage) {
     char text[8];
     std::snprintf(text, sizeof text, "#%02x%02x%02x", record.dpiColor[3 * stage], record.dpiColor[3 * stage + 1],
                   record.dpiColor[3 * stage + 2]);
@@ -236,7 +236,7 @@ Value dpiStagesValue(const ConfigRecord& record) {
     for (std::size_t k = 0; k < kDpiStageCount; ++k)
         stages.push_back(Value::object({{"level", byteValue(record.dpiLevel[k])},
                                         {"enabled", byteValue(record.dpiEnabled[k])},
-                                        {"color", Value::string(colourText(record, k))}}));
+                                        {"color", Value::string(colorText(record, k))}}));
     return Value::array(std::move(stages));
 }
 
@@ -409,11 +409,11 @@ bool readHeader(Reader& r, const Value& root) {
     return !r.failed();
 }
 
-void readColour(Reader& r, const Value& v, const std::string& path, std::span<Byte> rgb) {
+void readColor(Reader& r, const Value& v, const std::string& path, std::span<Byte> rgb) {
     const std::string* text = r.string(v, path);
     if (!text) return;
     if (text->size() != 7 || text->front() != '#' || !unhex(std::string_view(*text).substr(1), rgb))
-        r.fail(path, json::quoted(*text) + " is no colour: write it #RRGGBB in hex, e.g. \"#00ff00\"");
+        r.fail(path, json::quoted(*text) + " is no color: write it #RRGGBB in hex, e.g. \"#00ff00\"");
 }
 
 void readDpiStages(Reader& r, const Value& v, ConfigRecord& record) {
@@ -425,7 +425,7 @@ void readDpiStages(Reader& r, const Value& v, ConfigRecord& record) {
         if (!r.object(s, stage, {"level", "enabled", "color"})) return;
         record.dpiLevel[k] = r.byte(*s.find("level"), json::memberPath(stage, "level"), dpiLevel);
         record.dpiEnabled[k] = r.byte(*s.find("enabled"), json::memberPath(stage, "enabled"), flag);
-        readColour(r, *s.find("color"), json::memberPath(stage, "color"), std::span(record.dpiColor).subspan(3 * k, 3));
+        readColor(r, *s.find("color"), json::memberPath(stage, "color"), std::span(record.dpiColor).subspan(3 * k, 3));
     }
 }
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/ColourChooser.h"
+#include "platform/ColorChooser.h"
 #include "platform/UserSink.h"
 #include "settings/ConfigRecord.h"
 #include "settings/InterfaceSettings.h"
@@ -16,7 +16,7 @@ namespace tarvik {
 
 struct SkinChoice {
     std::string name;              // "Path" of "str.ini": a folder name under the skins root
-    platform::Rgb textColour{0, 255, 0};
+    platform::Rgb textColor{0, 255, 0};
     bool operator==(const SkinChoice&) const = default;
 };
 
@@ -31,7 +31,7 @@ public:
     virtual void loadLanguage() = 0;
     virtual SkinChoice loadInterfaceSettings() = 0;
     virtual void saveSkinChoice(const SkinChoice& choice) = 0;
-    // Reloads the captions and colours after a Cancel (the Basic page rebuild).
+    // Reloads the captions and colors after a Cancel (the Basic page rebuild).
     virtual void reloadInterfaceSettings() = 0;
     virtual std::string text(TextRow row) const = 0;
     virtual LanguageFonts fonts() const = 0;

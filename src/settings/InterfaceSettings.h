@@ -1,5 +1,5 @@
 // "str.ini": the button captions of the interface language, the skin folder name and the
-// colour of the texts drawn on skinned windows.
+// color of the texts drawn on skinned windows.
 #pragma once
 
 #include <array>
@@ -32,7 +32,7 @@ struct UiTextColor {
 };
 
 // What start-up reads: the captions and the "Skins" values as text; the caller turns the
-// colour texts into a UiTextColor with uiTextColorFrom.
+// color texts into a UiTextColor with uiTextColorFrom.
 struct InterfaceSettings {
     Captions captions;
     std::string redText;

@@ -35,8 +35,8 @@ CommandPacket packetOf(std::span<const std::uint8_t> report) {
 std::span<std::uint8_t> blockTarget(MouseState& s, const CommandPacket& p) {
     const int n = p[packet::kIndex];
     switch (p[packet::kOpcode]) {
-    case opcode::kWriteColourBlock:
-        return n <= 1 ? std::span<std::uint8_t>(s.colourBlocks[static_cast<std::size_t>(n)]) : std::span<std::uint8_t>{};
+    case opcode::kWriteColorBlock:
+        return n <= 1 ? std::span<std::uint8_t>(s.colorBlocks[static_cast<std::size_t>(n)]) : std::span<std::uint8_t>{};
     case opcode::kWriteDpiCodes:
         return n == 4 ? std::span<std::uint8_t>(s.dpiCodes) : std::span<std::uint8_t>{};
     case opcode::kWriteKeyMatrix:
@@ -58,7 +58,7 @@ MouseState defaultMouseState() {
     s.reportRate = 0x01;
     s.lightEffect = kDefaultEffect;
     s.lightOptionSets = kDefaultOptionSets;
-    for (std::size_t i = 0; i < s.colourBlocks[0].size(); ++i) s.colourBlocks[0][i] = static_cast<std::uint8_t>(0x40 + i);
+    for (std::size_t i = 0; i < s.colorBlocks[0].size(); ++i) s.colorBlocks[0][i] = static_cast<std::uint8_t>(0x40 + i);
     return s;
 }
 
@@ -79,7 +79,7 @@ std::vector<std::uint8_t> stateBytes(const MouseState& s) {
     add(std::span(&s.reportRate, 1));
     add(s.lightEffect);
     for (const auto& set : s.lightOptionSets) add(set);
-    for (const auto& block : s.colourBlocks) add(block);
+    for (const auto& block : s.colorBlocks) add(block);
     add(s.dpiCodes);
     add(s.keyMatrices);
     add(s.macroSlots);
@@ -170,8 +170,8 @@ void SimulatedMouse::execute(const CommandPacket& p) {
     case opcode::kReadEffect:
         answer(makePacket(p[0], s.lightEffect[0], s.lightEffect[1], s.lightEffect[2]));
         break;
-    case opcode::kReadColourBlock:
-        answerBlock(p[0], wild ? 7 : n, s.colourBlocks[n & 1]);
+    case opcode::kReadColorBlock:
+        answerBlock(p[0], wild ? 7 : n, s.colorBlocks[n & 1]);
         break;
     case opcode::kReadMacroSlot: {
         const int slot = std::clamp<int>(n, 1, kMacroSlots);
@@ -179,7 +179,7 @@ void SimulatedMouse::execute(const CommandPacket& p) {
                     std::span(s.macroSlots).subspan(static_cast<std::size_t>(slot - 1) * kMacroSlotBytes, kMacroSlotBytes));
         break;
     }
-    case opcode::kWriteColourBlock:
+    case opcode::kWriteColorBlock:
     case opcode::kWriteDpiCodes:
     case opcode::kWriteKeyMatrix:
     case opcode::kWriteMacroSlot:

@@ -6,7 +6,7 @@
 //   report rate       01 (1000 Hz)
 //   effect triple     01 05 00                                    (kDefaultEffect)
 //   light option sets set 0: 03 04 05, set 1: 06 07 08           (kDefaultOptionSets)
-//   colour block 0    bytes 0x40 + i for i = 0..23; block 1 all zero
+//   color block 0    bytes 0x40 + i for i = 0..23; block 1 all zero
 //   DPI codes, key matrices, macro slots: all zero
 // The sensor type is selectable (0-3) through `state().sensorSettings[0]`.
 // It checks the checksum of every packet it receives and ignores a packet whose checksum is
@@ -50,7 +50,7 @@ struct MouseState {
     std::uint8_t reportRate = 0;
     std::array<std::uint8_t, 3> lightEffect{};
     std::array<std::array<std::uint8_t, 3>, 2> lightOptionSets{};
-    std::array<std::array<std::uint8_t, 24>, 2> colourBlocks{};
+    std::array<std::array<std::uint8_t, 24>, 2> colorBlocks{};
     std::array<std::uint8_t, 8> dpiCodes{};
     std::array<std::uint8_t, 256> keyMatrices{};
     std::array<std::uint8_t, 12 * 128> macroSlots{};

@@ -32,7 +32,7 @@ struct AdvancedRig : ShellRig {
             const auto folder = skins.root() / skin;
             writeImage(folder / "slider-light.png", 20, 12, kLightSegment);
             writeImage(folder / "slider-dark.png", 20, 12, kDarkSegment);
-            writeImage(folder / "delay-time.png", 384, 286, kMainColour);
+            writeImage(folder / "delay-time.png", 384, 286, kMainColor);
         }
         recordIni = skins.dir / "record.ini";
     }

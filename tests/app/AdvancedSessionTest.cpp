@@ -26,7 +26,7 @@ struct SessionRig : FreshInstallShell {
                                      sync->writePointerSettings(records.current);
                                  }}) {
         for (const char* skin : {"Carbon", "Arctic"})
-            writeImage(skins.root() / skin / "delay-time.png", 384, 286, kMainColour);
+            writeImage(skins.root() / skin / "delay-time.png", 384, 286, kMainColor);
         sync.emplace(desktop, window->sink());
         window->setPage(PageState::Advanced,
                         makeAdvancedPage(*window, records.current, *data, messages, *sync, data->paths().recordIni,

@@ -1,5 +1,5 @@
 // The Basic page driven by clicks offscreen, on the simulated mouse: the key matrices, DPI
-// codes, colours, report rate and lighting the mouse holds after Apply, and the page's rules.
+// codes, colors, report rate and lighting the mouse holds after Apply, and the page's rules.
 #include <gtest/gtest.h>
 
 #include <QScrollBar>
@@ -234,17 +234,17 @@ TEST(BasicPage, TheLastStageOnStaysOn) {
 
 TEST(BasicPage, OnlyTheSwatchOfAStageThatIsOnOpensTheChooser) {
     BasicRig rig;
-    rig.colours.answer = platform::Rgb{10, 20, 30};
+    rig.colors.answer = platform::Rgb{10, 20, 30};
     rig.click(L::dpiSwatch(1));
-    EXPECT_EQ(rig.colours.opened, 0);
+    EXPECT_EQ(rig.colors.opened, 0);
     rig.click(L::dpiStageBox(1));
     rig.click(L::dpiSwatch(1));
-    EXPECT_EQ(rig.colours.opened, 1);
-    EXPECT_EQ(rig.colours.lastInitial, (platform::Rgb{0, 0, 0}));
-    rig.colours.answer.reset();  // a cancelled chooser keeps the colour
+    EXPECT_EQ(rig.colors.opened, 1);
+    EXPECT_EQ(rig.colors.lastInitial, (platform::Rgb{0, 0, 0}));
+    rig.colors.answer.reset();  // a cancelled chooser keeps the color
     rig.click(L::dpiSwatch(1));
     rig.apply();
-    const auto& block = rig.sim.mouse().state().colourBlocks[1];
+    const auto& block = rig.sim.mouse().state().colorBlocks[1];
     EXPECT_EQ(std::vector<Byte>(block.begin(), block.begin() + 6), (std::vector<Byte>{0, 0, 0, 10, 20, 30}));
 }
 

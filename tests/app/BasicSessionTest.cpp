@@ -1,5 +1,5 @@
 // A whole session on the Basic page over the simulated mouse: every entry kind on some
-// button in both key modes, DPI stages, colours, report rate and lighting, then Apply; the
+// button in both key modes, DPI stages, colors, report rate and lighting, then Apply; the
 // mouse, "config.bin" and the captions of "str.ini" must hold exactly what was set.
 #include <gtest/gtest.h>
 
@@ -51,9 +51,9 @@ void scriptPerformance(BasicRig& rig) {
     rig.click(L::dpiStageBox(1));
     rig.click(L::dpiTick(0, 3));
     rig.click(L::dpiTick(1, 12));
-    rig.colours.answer = platform::Rgb{255, 0, 0};
+    rig.colors.answer = platform::Rgb{255, 0, 0};
     rig.click(L::dpiSwatch(0));
-    rig.colours.answer = platform::Rgb{0, 128, 255};
+    rig.colors.answer = platform::Rgb{0, 128, 255};
     rig.click(L::dpiSwatch(1));
     rig.click(L::reportRateStop(1));
     rig.chooseLight(0, 1);  // Respiration
@@ -98,10 +98,10 @@ TEST(BasicSession, EverySettingReachesTheMouseAndTheFiles) {
     }
     const simulator::MouseState& mouse = rig.sim.mouse().state();
     EXPECT_EQ(mouse.dpiCodes, (std::array<Byte, 8>{0x03, 0x28, 0x81, 0x81, 0x80, 0x80, 0x80, 0x80}));
-    std::array<Byte, 24> colours{};
+    std::array<Byte, 24> colors{};
     const Byte set[] = {255, 0, 0, 0, 128, 255};
-    std::copy(std::begin(set), std::end(set), colours.begin());
-    EXPECT_EQ(mouse.colourBlocks[1], colours);
+    std::copy(std::begin(set), std::end(set), colors.begin());
+    EXPECT_EQ(mouse.colorBlocks[1], colors);
     EXPECT_EQ(mouse.reportRate, 4);
     EXPECT_EQ(mouse.lightEffect, (std::array<Byte, 3>{2, 3, 3}));
     EXPECT_EQ(mouse.lightOptionSets[0], (std::array<Byte, 3>{2, 100, 3}));

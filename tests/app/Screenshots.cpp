@@ -29,12 +29,12 @@ bool save(QWidget& widget, const std::filesystem::path& file) {
     return ok;
 }
 
-// "str.ini" of a user of `skin`: the light Arctic skin's users pick another text colour in the
+// "str.ini" of a user of `skin`: the light Arctic skin's users pick another text color in the
 // skins dialog (the first-run green is hard to read on it): a blue that reads on the skin and on
 // the black lists and fields alike.
 std::string skinSettings(const std::string& skin) {
-    const std::string colour = skin == "Arctic" ? "RColor=0\nGColor=110\nBColor=220\n" : "";
-    return "[Skins]\nPath=" + skin + "\n" + colour;
+    const std::string color = skin == "Arctic" ? "RColor=0\nGColor=110\nBColor=220\n" : "";
+    return "[Skins]\nPath=" + skin + "\n" + color;
 }
 
 // A fresh data folder in the temporary folder: the factory "config.bin" and `strIni` as "str.ini".
@@ -55,7 +55,7 @@ bool shootSkin(const std::string& skin, const std::filesystem::path& skins, cons
     CPellorDlg& window = shell.build(dataPathsIn(dataDir), skins);
     bool ok = true;
     window.runSkinsDialog = [&](const SkinChoice& current) -> std::optional<SkinChoice> {
-        CSkinsDialog dialog(window.skin(), *shell.data, current, shell.colours, shell.messages, &window);
+        CSkinsDialog dialog(window.skin(), *shell.data, current, shell.colors, shell.messages, &window);
         dialog.show();
         dialog.clickAt({60, 135});  // open the skin list as a user would
         ok = save(dialog, out / ("skins-dialog-" + skin + ".png")) && ok;
@@ -97,9 +97,9 @@ bool shootBasicPage(const std::string& skin, const std::string& language, const 
     const std::string tag = "-" + std::string(language == "CHS" ? "chs" : "en") + "-" + skin + ".png";
     const auto shot = [&](const std::string& name) { return save(window, out / ("basic-" + name + tag)); };
     const auto clickAt = [&window](QPoint point) { moveAndClick(window, point); };
-    // A record with some life in it: two stages on, colours, lighting.
+    // A record with some life in it: two stages on, colors, lighting.
     clickAt(centre(layout::dpiStageBox(3)));
-    shell.colours.answer = platform::Rgb{40, 200, 255};
+    shell.colors.answer = platform::Rgb{40, 200, 255};
     clickAt(centre(layout::dpiSwatch(3)));
     QTest::mouseMove(&window, centre(layout::buttonBox(2)));  // a box in its hover state
     bool ok = shot("modeA");

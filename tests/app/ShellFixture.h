@@ -24,13 +24,13 @@ namespace tarvik::test {
 
 using StepLog = std::vector<std::string>;
 
-// Solid-colour stand-ins for the skin images, so tests can tell states apart by pixel.
-inline const QColor kMainColour{10, 10, 10}, kBasicColour{20, 40, 20}, kAdvancedColour{40, 20, 20},
-    kNormalColour{200, 0, 0}, kOverColour{0, 0, 200};
+// Solid-color stand-ins for the skin images, so tests can tell states apart by pixel.
+inline const QColor kMainColor{10, 10, 10}, kBasicColor{20, 40, 20}, kAdvancedColor{40, 20, 20},
+    kNormalColor{200, 0, 0}, kOverColor{0, 0, 200};
 
-inline void writeImage(const std::filesystem::path& file, int w, int h, QColor colour) {
+inline void writeImage(const std::filesystem::path& file, int w, int h, QColor color) {
     QImage image(w, h, QImage::Format_ARGB32);
-    image.fill(colour);
+    image.fill(color);
     image.save(QString::fromStdString(file.string()));
 }
 
@@ -43,12 +43,12 @@ struct TempSkins {
         for (const char* skin : {"Carbon", "Arctic"}) {
             const auto folder = dir / "Skins" / skin;
             std::filesystem::create_directories(folder);
-            writeImage(folder / "main.png", 890, 660, kMainColour);
-            writeImage(folder / "BasicSet2.png", 890, 660, kBasicColour);
-            writeImage(folder / "AdvancedSet2.png", 890, 660, kAdvancedColour);
-            writeImage(folder / "skins.png", 384, 286, kMainColour);
-            writeImage(folder / "button-normal.png", 105, 21, kNormalColour);
-            writeImage(folder / "button-over.png", 105, 21, kOverColour);
+            writeImage(folder / "main.png", 890, 660, kMainColor);
+            writeImage(folder / "BasicSet2.png", 890, 660, kBasicColor);
+            writeImage(folder / "AdvancedSet2.png", 890, 660, kAdvancedColor);
+            writeImage(folder / "skins.png", 384, 286, kMainColor);
+            writeImage(folder / "button-normal.png", 105, 21, kNormalColor);
+            writeImage(folder / "button-over.png", 105, 21, kOverColor);
         }
         std::ofstream(dir / "Skins" / "readme.txt") << "not a skin\n";
     }

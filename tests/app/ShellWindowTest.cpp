@@ -35,7 +35,7 @@ TEST_F(ShellWindow, StartsUpInItsFixedOrder) {
     EXPECT_EQ(instance.askedFor, "TarvikMutex");
     EXPECT_EQ(window->size(), QSize(890, 660));
     EXPECT_EQ(window->pageState(), PageState::Basic);
-    EXPECT_EQ(pixel(400, 300), QColor(kBasicColour).rgb());
+    EXPECT_EQ(pixel(400, 300), QColor(kBasicColor).rgb());
     // Without udev the program still runs; the user is told hotplug is off.
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].first, "RegisterDeviceNotification failed!!!");
@@ -75,7 +75,7 @@ TEST_F(ShellWindow, WithoutAUsableMouseTheBasicTabSaysWhyUntilItArrives) {
         EXPECT_EQ(std::count(log.begin(), log.end(), "sync"), 0);
         EXPECT_EQ(session.resumes, 0);
         // The frame's own controls are drawn: the OK/Apply/Cancel buttons and the page art.
-        EXPECT_EQ(pixel(570, 641), QColor(kNormalColour).rgb());
+        EXPECT_EQ(pixel(570, 641), QColor(kNormalColor).rgb());
         EXPECT_NE(std::find_if(debugLog.begin(), debugLog.end(),
                                [&](const std::string& line) {
                                    return line.starts_with("page note: ") &&
@@ -178,9 +178,9 @@ TEST_F(ShellWindow, RegionsRunTheirActions) {
 TEST_F(ShellWindow, TabsSwitchPagesAndTheWebLinkOpensTheHelpPageThatExists) {
     start();
     click(80, 70);
-    EXPECT_EQ(pixel(400, 300), QColor(kAdvancedColour).rgb());
+    EXPECT_EQ(pixel(400, 300), QColor(kAdvancedColor).rgb());
     click(30, 70);
-    EXPECT_EQ(pixel(400, 300), QColor(kBasicColour).rgb());
+    EXPECT_EQ(pixel(400, 300), QColor(kBasicColor).rgb());
     EXPECT_EQ(std::count(log.begin(), log.end(), "sync"), 1);  // only the first Basic build syncs
     // Run from the build folder: the installed README, or else the source tree's.
     const std::size_t notes = messages.shown.size();
@@ -283,12 +283,12 @@ TEST_F(ShellWindow, WithoutATrayHideMinimisesAndNoticesBecomeNotifications) {
 TEST_F(ShellWindow, HoverGoesFromOkToCancelInOneRepaint) {
     start();
     QTest::mouseMove(window.get(), QPoint(600, 630));
-    EXPECT_EQ(pixel(600, 640), QColor(kOverColour).rgb());
+    EXPECT_EQ(pixel(600, 640), QColor(kOverColor).rgb());
     const int copies = window->canvasCopies();
     QTest::mouseMove(window.get(), QPoint(800, 630));
     EXPECT_EQ(window->canvasCopies(), copies + 1);
-    EXPECT_EQ(pixel(600, 640), QColor(kNormalColour).rgb());
-    EXPECT_EQ(pixel(800, 640), QColor(kOverColour).rgb());
+    EXPECT_EQ(pixel(600, 640), QColor(kNormalColor).rgb());
+    EXPECT_EQ(pixel(800, 640), QColor(kOverColor).rgb());
     QTest::mouseMove(window.get(), QPoint(801, 631));  // same button: nothing to redraw
     EXPECT_EQ(window->canvasCopies(), copies + 1);
 }

@@ -1,5 +1,5 @@
 // Skin drawing offscreen: premultiplication, the decode cache, tick boxes and sliders, and the
-// skins dialog with its list, colour, OK and Cancel.
+// skins dialog with its list, color, OK and Cancel.
 #include <gtest/gtest.h>
 
 #include <QListWidget>
@@ -18,7 +18,7 @@
 namespace tarvik::test {
 namespace {
 
-TEST(Premultiply, TruncatesEachColourByItsAlpha) {
+TEST(Premultiply, TruncatesEachColorByItsAlpha) {
     struct Case {
         QRgb straight;
         QRgb stored;
@@ -144,7 +144,7 @@ protected:
         skin.folder = data.skinFolder(current.name);
     }
     std::unique_ptr<CSkinsDialog> open() {
-        return std::make_unique<CSkinsDialog>(skin, data, current, colours, messages, nullptr);
+        return std::make_unique<CSkinsDialog>(skin, data, current, colors, messages, nullptr);
     }
     // Opens the list, picks `name` in it and returns what the list offered.
     QStringList pick(CSkinsDialog& dialog, const QString& name) {
@@ -166,7 +166,7 @@ protected:
     }
 
     TempSkins skins;
-    platform::FakeColourChooser colours;
+    platform::FakeColorChooser colors;
     platform::FakeMessageBox messages;
     platform::RecordingSink sink;
     AppData data;
@@ -177,7 +177,7 @@ protected:
 TEST_F(SkinsDialogTest, ListsOnlyFoldersAndCancelChangesNothing) {
     const std::string before = strIni();
     auto dialog = open();
-    colours.answer = platform::Rgb{9, 8, 7};
+    colors.answer = platform::Rgb{9, 8, 7};
     dialog->clickAt({60, 100});  // the swatch
     EXPECT_EQ(pick(*dialog, "Arctic"), (QStringList{"Arctic", "Carbon"}));
     EXPECT_FALSE(dialog->skinList().isOpen());
@@ -205,7 +205,7 @@ TEST_F(SkinsDialogTest, OkThroughTheWindowSavesAndRedrawsWithTheNewSkin) {
     ASSERT_EQ(window->OnInitDialog(), CPellorDlg::InitResult::Ready);
     window->runSkinsDialog = [&](const SkinChoice&) -> std::optional<SkinChoice> {
         auto dialog = open();
-        colours.answer = platform::Rgb{9, 8, 7};
+        colors.answer = platform::Rgb{9, 8, 7};
         dialog->clickAt({60, 100});
         pick(*dialog, "Arctic");
         dialog->clickAt({200, 260});  // OK
@@ -229,8 +229,8 @@ TEST_F(SkinsDialogTest, HoverMovesFromOkToCancelInOneRepaint) {
     const int copies = dialog->canvasCopies();
     QTest::mouseMove(dialog.get(), QPoint(300, 260));
     EXPECT_EQ(dialog->canvasCopies(), copies + 1);
-    EXPECT_EQ(dialog->canvas().pixel(200, 270), QColor(kNormalColour).rgb());
-    EXPECT_EQ(dialog->canvas().pixel(300, 270), QColor(kOverColour).rgb());
+    EXPECT_EQ(dialog->canvas().pixel(200, 270), QColor(kNormalColor).rgb());
+    EXPECT_EQ(dialog->canvas().pixel(300, 270), QColor(kOverColor).rgb());
 }
 
 TEST_F(SkinsDialogTest, AMissingBackgroundIsReportedAndTheButtonsStillWork) {

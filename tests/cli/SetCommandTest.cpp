@@ -131,10 +131,10 @@ struct Accepted {
 TEST(SetCommand, EachSettingStoresWhatTheWindowStores) {
     const Accepted cases[] = {
         {"report rate", {{"set", "report-rate", "250"}}, [](Window& w) { w.dpi.clickReportRate(2); }},
-        {"DPI value and colour", {{"set", "dpi", "2", "1600", "#00ff00"}},
-         [](Window& w) { w.dpi.clickTick(1, 5); w.dpi.setColour(1, {0, 255, 0}); }},
-        {"a colour without '#', a stage off", {{"set", "dpi", "4", "off", "FF8000"}},
-         [](Window& w) { w.dpi.setColour(3, {255, 128, 0}); w.dpi.toggleStage(3); }},
+        {"DPI value and color", {{"set", "dpi", "2", "1600", "#00ff00"}},
+         [](Window& w) { w.dpi.clickTick(1, 5); w.dpi.setColor(1, {0, 255, 0}); }},
+        {"a color without '#', a stage off", {{"set", "dpi", "4", "off", "FF8000"}},
+         [](Window& w) { w.dpi.setColor(3, {255, 128, 0}); w.dpi.toggleStage(3); }},
         {"a stage on again with its DPI", {{"set", "dpi", "3", "off"}, {"set", "dpi", "3", "on", "3200"}},
          [](Window& w) { w.dpi.toggleStage(2); w.dpi.toggleStage(2); w.dpi.clickTick(2, 8); }},
         {"a plain function, any case, unquoted", {{"set", "button", "2", "mid", "CLICK"}},
@@ -254,8 +254,8 @@ TEST(SetCommand, ARefusedSettingChangesNothingAndSaysWhy) {
              for (int s : {1, 2, 3}) w.dpi.toggleStage(s);
              EXPECT_FALSE(w.dpi.toggleStage(0));
          }},
-        {"a colour for a stage that is off", {{"set", "dpi", "2", "off"}}, {"set", "dpi", "2", "#123456"},
-         "DPI stage 2 is off, and only a stage that is on takes a colour",
+        {"a color for a stage that is off", {{"set", "dpi", "2", "off"}}, {"set", "dpi", "2", "#123456"},
+         "DPI stage 2 is off, and only a stage that is on takes a color",
          [](Window& w) {
              w.dpi.toggleStage(1);
              EXPECT_FALSE(w.dpi.swatchOpensChooser(1));
@@ -340,7 +340,7 @@ std::vector<std::pair<std::vector<std::uint8_t>, std::vector<std::uint8_t>>> com
     return commands;
 }
 
-TEST(SetCommand, SetWithApplySendsTheNewDpiCodesAndColoursAndShowPrintsThem) {
+TEST(SetCommand, SetWithApplySendsTheNewDpiCodesAndColorsAndShowPrintsThem) {
     TempDir dir;
     prepare(dir.path);
     const fs::path wire = dir.path / "wire.txt";
@@ -349,34 +349,34 @@ TEST(SetCommand, SetWithApplySendsTheNewDpiCodesAndColoursAndShowPrintsThem) {
                   {"--simulate=1", "--wire-log", wire.string()}),
               cli::kExitOk)
         << err;
-    EXPECT_NE(out.find("DPI stage 2: on, 1600 DPI, colour #00ff00\napplied "), std::string::npos) << out;
+    EXPECT_NE(out.find("DPI stage 2: on, 1600 DPI, color #00ff00\napplied "), std::string::npos) << out;
 
     Window window;
     window.dpi.clickTick(1, 5);
-    window.dpi.setColour(1, {0, 255, 0});
+    window.dpi.setColor(1, {0, 255, 0});
     EXPECT_EQ(readAll(dir.path / "config.bin"), configBytes(window.record));
     const auto codes = DpiCodes(window.record, kSensor);
     EXPECT_EQ(codes[1], 0x05) << "1600 DPI of sensor type 1, stage on";
-    const auto colours = DpiColourBlock(window.record);
+    const auto colors = DpiColourBlock(window.record);
 
-    bool dpiSeen = false, coloursSeen = false;
+    bool dpiSeen = false, colorsSeen = false;
     for (const auto& [packet, data] : commandsOnTheWire(wire)) {
         if (packet[0] == 0x11) {
             dpiSeen = true;
             ASSERT_GE(data.size(), codes.size());
             EXPECT_TRUE(std::equal(codes.begin(), codes.end(), data.begin()));
         }
-        if (packet[0] == 0x10 && packet[1] == 1) {  // block 1 holds the stage colours
-            coloursSeen = true;
-            ASSERT_GE(data.size(), colours.size());
-            EXPECT_TRUE(std::equal(colours.begin(), colours.end(), data.begin()));
+        if (packet[0] == 0x10 && packet[1] == 1) {  // block 1 holds the stage colors
+            colorsSeen = true;
+            ASSERT_GE(data.size(), colors.size());
+            EXPECT_TRUE(std::equal(colors.begin(), colors.end(), data.begin()));
             EXPECT_EQ(data[3], 0x00);
             EXPECT_EQ(data[4], 0xFF);
             EXPECT_EQ(data[5], 0x00);
         }
     }
     EXPECT_TRUE(dpiSeen);
-    EXPECT_TRUE(coloursSeen);
+    EXPECT_TRUE(colorsSeen);
 
     std::string shown;
     ASSERT_EQ(run(dir.path, {"show"}, &shown), cli::kExitOk);

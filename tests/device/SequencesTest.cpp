@@ -104,8 +104,8 @@ TEST(ApplySettings, SecondLightSetRequestCarriesTheFirstAnswer) {
     EXPECT_EQ(rig.mouse().state().lightOptionSets[1], (std::array<std::uint8_t, 3>{0x31, 0x32, 0x33}));
 }
 
-// The answer's length byte decides how much of colour block 0 is replaced, never more than 24.
-TEST(ApplySettings, ColourAnswerLengthDecidesWhatIsKept) {
+// The answer's length byte decides how much of color block 0 is replaced, never more than 24.
+TEST(ApplySettings, ColorAnswerLengthDecidesWhatIsKept) {
     for (int claimed : {24, 10, 0, 255}) {
         SCOPED_TRACE(claimed);
         ApplyRig rig;
@@ -117,7 +117,7 @@ TEST(ApplySettings, ColourAnswerLengthDecidesWhatIsKept) {
             SCOPED_TRACE(i);
             EXPECT_EQ(rig.image.colorBlocks[0][i], i < kept ? 0x40 + i : 0x77);
         }
-        EXPECT_EQ(rig.mouse().state().colourBlocks[0], rig.image.colorBlocks[0]);
+        EXPECT_EQ(rig.mouse().state().colorBlocks[0], rig.image.colorBlocks[0]);
         EXPECT_EQ(rig.saves, 1);
     }
 }
@@ -161,7 +161,7 @@ TEST(ApplySettings, HostileOrVanishingMouseStillRunsToTheEnd) {
     struct Case {
         const char* name;
         void (*setup)(test::SimRig&);
-        bool blocksKept;  // colour block 0 and the macro image keep what they held
+        bool blocksKept;  // color block 0 and the macro image keep what they held
     };
     const Case cases[] = {
         {"oversized lengths", [](test::SimRig& r) { r.mouse().hostile().claimedBlockLength = 255; }, false},

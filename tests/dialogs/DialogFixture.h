@@ -1,4 +1,4 @@
-// A small on-disk skin of solid-colour images for the dialog tests, and key events sent the
+// A small on-disk skin of solid-color images for the dialog tests, and key events sent the
 // way the window system sends them: to the dialog's window, with the key's native keycode.
 #pragma once
 
@@ -24,9 +24,9 @@ namespace tarvik::test {
 inline const QColor kBackground{30, 60, 90}, kNormal{200, 0, 0}, kOver{0, 0, 200}, kPane{0, 120, 0},
     kTick{250, 250, 0};
 
-inline void writeImage(const std::filesystem::path& file, int w, int h, QColor colour) {
+inline void writeImage(const std::filesystem::path& file, int w, int h, QColor color) {
     QImage image(w, h, QImage::Format_ARGB32);
-    image.fill(colour);
+    image.fill(color);
     image.save(QString::fromStdString(file.string()));
 }
 

@@ -94,8 +94,8 @@ TEST(DpiStageEditor, ClicksStoreOnlyValidValues) {
     EXPECT_TRUE(unlisted.clickReportRate(4));  // code 0 from an all-zero record lights 4 but is not 1
     EXPECT_EQ(r.reportRateCode, 1);
     EXPECT_FALSE(unlisted.clickReportRate(4));
-    unlisted.setColour(0, {1, 2, 3});  // an off stage keeps its colour
-    EXPECT_EQ(unlisted.colour(0), (platform::Rgb{0, 0, 0}));
+    unlisted.setColor(0, {1, 2, 3});  // an off stage keeps its color
+    EXPECT_EQ(unlisted.color(0), (platform::Rgb{0, 0, 0}));
 }
 
 }  // namespace

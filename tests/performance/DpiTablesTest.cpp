@@ -1,4 +1,4 @@
-// DPI tables by sensor, the DPI codes with their on/off bit, the colour block and report rate.
+// DPI tables by sensor, the DPI codes with their on/off bit, the color block and report rate.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -112,10 +112,10 @@ TEST(DpiTables, DpiCodesSetBitSevenForStagesThatAreOff) {
     }
 }
 
-TEST(DpiTables, ColourBlockIsStageColoursThenTwelveZeros) {
+TEST(DpiTables, ColorBlockIsStageColorsThenTwelveZeros) {
     ConfigRecord record{};
     for (std::size_t i = 0; i < record.dpiColor.size(); ++i) record.dpiColor[i] = static_cast<Byte>(0xA0 + i);
-    record.dpiEnabled = {0, 0, 0, 0};  // an off stage still sends its colour
+    record.dpiEnabled = {0, 0, 0, 0};  // an off stage still sends its color
     const auto block = DpiColourBlock(record);
     for (std::size_t i = 0; i < 12; ++i) EXPECT_EQ(block[i], 0xA0 + i) << "byte " << i;
     for (std::size_t i = 12; i < 24; ++i) EXPECT_EQ(block[i], 0) << "byte " << i;

@@ -151,7 +151,7 @@ ConfigRecord randomRecord(Random& random) {
                 dpi.toggleStage(stage);
                 break;
             case 3:
-                dpi.setColour(stage, {static_cast<std::uint8_t>(pick(random, 0, 255)),
+                dpi.setColor(stage, {static_cast<std::uint8_t>(pick(random, 0, 255)),
                                       static_cast<std::uint8_t>(pick(random, 0, 255)),
                                       static_cast<std::uint8_t>(pick(random, 0, 255))});
                 break;
@@ -331,8 +331,8 @@ const std::vector<BadCase> kBadCases{
     {{{"dpiStages[2].level", "12"}}, "dpiStages[2].level", "beyond every sensor's DPI table: levels run 0-11"},
     {{{"dpiStages[2].level", "-1"}}, "dpiStages[2].level", "beyond every sensor's DPI table"},
     {{{"dpiStages[0].enabled", "2"}}, "dpiStages[0].enabled", "0 (off) or 1 (on)"},
-    {{{"dpiStages[1].color", "\"#12345\""}}, "dpiStages[1].color", "is no colour"},
-    {{{"dpiStages[3].color", "\"#gg0000\""}}, "dpiStages[3].color", "is no colour"},
+    {{{"dpiStages[1].color", "\"#12345\""}}, "dpiStages[1].color", "is no color"},
+    {{{"dpiStages[3].color", "\"#gg0000\""}}, "dpiStages[3].color", "is no color"},
     {{{"dpiStages[3].shade", "1"}}, "dpiStages[3].shade", "unknown field"},
     {{{"lighting.lightMode", "4"}}, "lighting.lightMode", "4 is out of range"},
     {{{"lighting.lightParamStandard", "10"}}, "lighting.lightParamStandard", "0 (5%) to 9 (100%)"},

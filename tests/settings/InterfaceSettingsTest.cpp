@@ -1,4 +1,4 @@
-// Tests of "str.ini": caption keys, colour parsing, the caption section of the interface
+// Tests of "str.ini": caption keys, color parsing, the caption section of the interface
 // language and the first-run captions.
 #include "settings/InterfaceSettings.h"
 

@@ -108,7 +108,7 @@ void dpiGroup(QPainter& p, const Palette& pal) {
     const qreal cx = (top.left + top.right) / 2.0;
     p.setPen(QPen(col(pal.segmentDarkEdge), 1));
     p.drawLine(QPointF(cx, housing.top() + 3), QPointF(cx, housing.bottom() - 3));
-    // Stage separators and frames for the on/off box and the colour swatch.
+    // Stage separators and frames for the on/off box and the color swatch.
     if (s > 0) {
       p.setPen(QPen(col(pal.panelEdge), 1));
       const qreal x = L::dpiStageLeft(s) - 4.5;

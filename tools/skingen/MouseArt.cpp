@@ -1,4 +1,4 @@
-// The mouse drawing: a top view of the shell with buttons 1-7, lit in the skin's accent colour.
+// The mouse drawing: a top view of the shell with buttons 1-7, lit in the skin's accent color.
 #include "MouseArt.h"
 
 #include <QLinearGradient>

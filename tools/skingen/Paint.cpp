@@ -125,18 +125,18 @@ void chooserWell(QPainter& p, const layout::Rect& box, int arrowWidth, const QCo
   chevronDown(p, cell.center(), 3.5, col(pal.accent));
 }
 
-void chevronDown(QPainter& p, const QPointF& c, qreal hw, const QColor& colour, qreal width) {
+void chevronDown(QPainter& p, const QPointF& c, qreal hw, const QColor& color, qreal width) {
   QPainterPath path;
   path.moveTo(c.x() - hw, c.y() - hw / 2);
   path.lineTo(c.x(), c.y() + hw / 2);
   path.lineTo(c.x() + hw, c.y() - hw / 2);
-  p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setPen(QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p.setBrush(Qt::NoBrush);
   p.drawPath(path);
 }
 
 void titleMark(QPainter& p, qreal x, qreal barHeight, qreal pixelSize, const Palette& pal) {
-  // Logo: a small mouse silhouette in a ring, glowing in the accent colour.
+  // Logo: a small mouse silhouette in a ring, glowing in the accent color.
   const QPointF centre(x + pixelSize * 0.55, barHeight / 2);
   const qreal r = pixelSize * 0.55;
   glow(p, centre, r * 2, col(pal.accent, 70));

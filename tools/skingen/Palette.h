@@ -1,4 +1,4 @@
-// Colours of each skin the generator draws: one row per skin, everything else is shared geometry.
+// Colors of each skin the generator draws: one row per skin, everything else is shared geometry.
 #pragma once
 
 #include <QColor>
@@ -20,7 +20,7 @@ struct Palette {
   QRgb shellTop, shellBottom, shellEdge, shellButton, badgeText;
 };
 
-// Rows write colours as 0xRRGGBB; only texture colours carry an alpha byte, so a zero alpha byte reads as opaque.
+// Rows write colors as 0xRRGGBB; only texture colors carry an alpha byte, so a zero alpha byte reads as opaque.
 inline QColor col(QRgb rgb) { return QColor::fromRgba(qAlpha(rgb) ? rgb : (rgb | 0xFF000000u)); }
 inline QColor col(QRgb rgb, int alpha) {
   QColor c = QColor::fromRgb(rgb);

@@ -31,24 +31,24 @@ void buttonFace(QPainter& p, const QRectF& r, qreal radius, const Palette& pal, 
 
 QRectF whole(const QImage& img) { return QRectF(0, 0, img.width(), img.height()); }
 
-void drawCloseGlyph(QPainter& p, const QPointF& c, const QColor& colour) {
-  p.setPen(QPen(colour, 1.8, Qt::SolidLine, Qt::RoundCap));
+void drawCloseGlyph(QPainter& p, const QPointF& c, const QColor& color) {
+  p.setPen(QPen(color, 1.8, Qt::SolidLine, Qt::RoundCap));
   p.drawLine(c + QPointF(-3.5, -3.5), c + QPointF(3.5, 3.5));
   p.drawLine(c + QPointF(3.5, -3.5), c + QPointF(-3.5, 3.5));
 }
 
-void drawHideGlyph(QPainter& p, const QPointF& c, const QColor& colour) {
-  p.setPen(QPen(colour, 1.8, Qt::SolidLine, Qt::RoundCap));
+void drawHideGlyph(QPainter& p, const QPointF& c, const QColor& color) {
+  p.setPen(QPen(color, 1.8, Qt::SolidLine, Qt::RoundCap));
   p.drawLine(c + QPointF(-4, 3), c + QPointF(4, 3));
 }
 
-void drawSkinsGlyph(QPainter& p, const QPointF& c, const QColor& colour, const Palette& pal) {
+void drawSkinsGlyph(QPainter& p, const QPointF& c, const QColor& color, const Palette& pal) {
   // A palette: ring with three paint dots.
-  p.setPen(QPen(colour, 1.4));
+  p.setPen(QPen(color, 1.4));
   p.setBrush(Qt::NoBrush);
   p.drawEllipse(c, 5, 5);
   p.setPen(Qt::NoPen);
-  const QColor dots[] = {col(pal.accentBright), col(pal.danger), colour};
+  const QColor dots[] = {col(pal.accentBright), col(pal.danger), color};
   const QPointF offs[] = {{-2, -2}, {2.2, -1.2}, {0, 2.4}};
   for (int i = 0; i < 3; ++i) {
     p.setBrush(dots[i]);
@@ -56,16 +56,16 @@ void drawSkinsGlyph(QPainter& p, const QPointF& c, const QColor& colour, const P
   }
 }
 
-void drawMouseGlyph(QPainter& p, const QPointF& c, const QColor& colour) {
+void drawMouseGlyph(QPainter& p, const QPointF& c, const QColor& color) {
   const QRectF body(c.x() - 7, c.y() - 10, 14, 20);
-  p.setPen(QPen(colour, 1.8));
+  p.setPen(QPen(color, 1.8));
   p.setBrush(Qt::NoBrush);
   p.drawRoundedRect(body, 7, 7);
   p.drawLine(QPointF(c.x(), body.top()), QPointF(c.x(), c.y() - 3));
   p.drawLine(QPointF(body.left(), c.y() - 3), QPointF(body.right(), c.y() - 3));
 }
 
-void drawGearGlyph(QPainter& p, const QPointF& c, const QColor& colour) {
+void drawGearGlyph(QPainter& p, const QPointF& c, const QColor& color) {
   QPainterPath gear;
   const int teeth = 8;
   for (int i = 0; i < teeth * 2; ++i) {
@@ -82,7 +82,7 @@ void drawGearGlyph(QPainter& p, const QPointF& c, const QColor& colour) {
   }
   gear.closeSubpath();
   gear.addEllipse(c, 3.6, 3.6);
-  p.setPen(QPen(colour, 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setPen(QPen(color, 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p.setBrush(Qt::NoBrush);
   p.drawPath(gear);
 }

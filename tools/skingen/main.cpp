@@ -106,7 +106,7 @@ int main(int argc, char** argv) {
   for (const auto& pal : skingen::kSkins) ok = skingen::drawSkin(pal, skinsDir) && ok;
   const QString icons = QString::fromLocal8Bit(argv[2]);
   ok = QDir().mkpath(icons) && ok;
-  // The icon uses the default skin's colours.
+  // The icon uses the default skin's colors.
   ok = skingen::save(skingen::applicationIcon(skingen::kSkins[0]), QDir(icons).filePath(skingen::kIconFile),
                      skingen::kIconSize) && ok;
   return ok ? 0 : 1;

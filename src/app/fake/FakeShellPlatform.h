@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "app/CPellorDlg.h"
-#include "platform/fake/FakeColourChooser.h"
+#include "platform/fake/FakeColorChooser.h"
 #include "platform/fake/FakeDesktopNotifier.h"
 #include "platform/fake/FakeMessageBox.h"
 #include "platform/fake/FakeSingleInstance.h"
@@ -26,14 +26,14 @@ struct ShellHooks {
 struct FakeShellPlatform {
     // The window's services: these fakes with `device`, `data` and `hooks`.
     ShellServices services(DeviceSession& device, ShellData& data, ShellHooks hooks = {}) {
-        return {instance, tray, messages, colours, urls, notifier, device, data,
+        return {instance, tray, messages, colors, urls, notifier, device, data,
                 std::move(hooks.debugLog), std::move(hooks.exitProcess), std::move(hooks.applyPointerSettings)};
     }
 
     platform::FakeSingleInstance instance;
     platform::FakeTray tray;
     platform::FakeMessageBox messages;
-    platform::FakeColourChooser colours;
+    platform::FakeColorChooser colors;
     platform::FakeUrlOpener urls;
     platform::FakeDesktopNotifier notifier;
 };

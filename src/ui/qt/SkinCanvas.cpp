@@ -37,9 +37,9 @@ QFont toQFont(const FontSpec& choice) {
 }
 
 void drawCaption(QPainter& painter, const ClientRect& rect, const QString& text, const QFont& font,
-                 const QColor& colour) {
+                 const QColor& color) {
     painter.setFont(font);
-    painter.setPen(colour);
+    painter.setPen(color);
     painter.drawText(toQRect(rect), Qt::AlignCenter | Qt::TextSingleLine, text);
 }
 
@@ -53,10 +53,10 @@ QFont fittedFont(QFont font, const QRect& rect, const QString& text, int flags, 
 }
 
 void drawLabel(QPainter& painter, const ClientRect& rect, const QString& text, const QFont& font,
-               const QColor& colour) {
+               const QColor& color) {
     const int flags = Qt::AlignCenter | Qt::TextWordWrap;
     painter.setFont(fittedFont(font, toQRect(rect), text, flags));
-    painter.setPen(colour);
+    painter.setPen(color);
     painter.drawText(toQRect(rect), flags, text);
 }
 

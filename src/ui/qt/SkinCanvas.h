@@ -20,10 +20,10 @@ class QWidget;
 
 namespace tarvik::ui {
 
-// Skin folder, text colour and fonts shared by every skinned window.
+// Skin folder, text color and fonts shared by every skinned window.
 struct SkinState {
     std::filesystem::path folder;
-    QColor textColour{0, 255, 0};
+    QColor textColor{0, 255, 0};
     QFont textFont;
     QFont titleFont;
     SkinImageCache cache;
@@ -58,13 +58,13 @@ bool DrawSkinImage(QPainter& painter, SkinState& skin, std::string_view name, in
 QFont toQFont(const FontSpec& choice);
 // A button caption: one line, centred in the rectangle.
 void drawCaption(QPainter& painter, const ClientRect& rect, const QString& text, const QFont& font,
-                 const QColor& colour);
+                 const QColor& color);
 // `font`, made smaller (down to `smallest` pixels) until `text` drawn with `flags` fits `rect`:
 // English texts are wider than the art's boxes planned for Chinese ones.
 QFont fittedFont(QFont font, const QRect& rect, const QString& text, int flags, int smallest = 9);
 // A longer label: word-wrapped and centred vertically in its rectangle, its font made smaller
 // until it stays inside.
 void drawLabel(QPainter& painter, const ClientRect& rect, const QString& text, const QFont& font,
-               const QColor& colour);
+               const QColor& color);
 
 }  // namespace tarvik::ui

@@ -13,7 +13,7 @@
 
 namespace tarvik::ui {
 
-// Premultiplies every colour byte as c * alpha / 255, truncating, and returns the image in
+// Premultiplies every color byte as c * alpha / 255, truncating, and returns the image in
 // Qt's premultiplied format. (Qt's own conversion rounds; the skins expect truncation.)
 // An image without alpha is returned opaque and unchanged.
 QImage premultiplyTruncating(const QImage& image);

@@ -51,14 +51,14 @@ const QImage* HoverButtons::composed(int index, bool over, SkinState& skin) {
     if (!image) return nullptr;
     Composed& c = composed_[i][over ? 1 : 0];
     if (c.image.isNull() || c.imageKey != image->cacheKey() || c.caption != b.caption || c.font != skin.textFont ||
-        c.colour != skin.textColour.rgba()) {
-        c = {image->cacheKey(), b.caption, skin.textFont, skin.textColour.rgba(),
+        c.color != skin.textColor.rgba()) {
+        c = {image->cacheKey(), b.caption, skin.textFont, skin.textColor.rgba(),
              QImage(image->size(), QImage::Format_ARGB32_Premultiplied)};
         c.image.fill(Qt::transparent);
         QPainter p(&c.image);
         p.drawImage(0, 0, *image);
         if (!b.caption.isEmpty())
-            drawCaption(p, {0, 0, b.rect.width(), b.rect.height()}, b.caption, skin.textFont, skin.textColour);
+            drawCaption(p, {0, 0, b.rect.width(), b.rect.height()}, b.caption, skin.textFont, skin.textColor);
     }
     return &c.image;
 }
@@ -70,7 +70,7 @@ void HoverButtons::draw(int index, bool over, QPainter& painter, SkinState& skin
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
         painter.drawImage(b.rect.left, b.rect.top, *image);
     } else if (!b.caption.isEmpty()) {
-        drawCaption(painter, b.rect, b.caption, skin.textFont, skin.textColour);  // image missing: text only
+        drawCaption(painter, b.rect, b.caption, skin.textFont, skin.textColor);  // image missing: text only
     }
     over_[i] = over;
 }
@@ -103,10 +103,10 @@ void SegmentedSlider::draw(QPainter& painter, SkinState& skin, int value) const 
 }
 
 void styleSkinList(QListWidget& list, const SkinState& skin) {
-    const QString colour = skin.textColour.name();
+    const QString color = skin.textColor.name();
     list.setStyleSheet(QStringLiteral("QListWidget { background: black; color: %1; border: 1px solid %1; }"
                                       "QListWidget::item:selected, QListWidget::item:hover { background: %1; color: black; }")
-                           .arg(colour));
+                           .arg(color));
     list.setFont(skin.textFont);
 }
 
@@ -150,7 +150,7 @@ void DropDownBox::drawHeader(QPainter& painter, SkinState& skin, bool over) cons
                   header_.top);
     if (choice_ >= 0 && static_cast<std::size_t>(choice_) < entries_.size())
         drawCaption(painter, header_, entries_[static_cast<std::size_t>(choice_)], skin.textFont,
-                    skin.textColour);
+                    skin.textColor);
 }
 
 }  // namespace tarvik::ui

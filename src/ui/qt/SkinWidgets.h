@@ -44,12 +44,12 @@ public:
 private:
     void draw(int index, bool over, QPainter& painter, SkinState& skin);
     // A button's image with its caption, composed once per state and redrawn in one step
-    // while the image file, caption, font and colour stay the same.
+    // while the image file, caption, font and color stay the same.
     struct Composed {
         qint64 imageKey = 0;
         QString caption;
         QFont font;
-        QRgb colour = 0;
+        QRgb color = 0;
         QImage image;
     };
     const QImage* composed(int index, bool over, SkinState& skin);
@@ -78,8 +78,8 @@ private:
     std::string light_, dark_;
 };
 
-// A pop-up list (drop-down, button list) in the skin's text colour and font on black, framed
-// in the text colour; the entry under the pointer shows inverted.
+// A pop-up list (drop-down, button list) in the skin's text color and font on black, framed
+// in the text color; the entry under the pointer shows inverted.
 void styleSkinList(QListWidget& list, const SkinState& skin);
 
 // A drop-down box: a header image showing the current choice and a list that opens below it.

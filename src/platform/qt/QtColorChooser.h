@@ -1,15 +1,15 @@
-// The system colour chooser through QColorDialog.
+// The system color chooser through QColorDialog.
 #pragma once
 
-#include "platform/ColourChooser.h"
+#include "platform/ColorChooser.h"
 
 class QWidget;
 
 namespace tarvik::platform {
 
-class QtColourChooser : public ColourChooser {
+class QtColorChooser : public ColorChooser {
 public:
-    explicit QtColourChooser(QWidget* owner = nullptr) : owner_(owner) {}
+    explicit QtColorChooser(QWidget* owner = nullptr) : owner_(owner) {}
     void setOwner(QWidget* owner) { owner_ = owner; }
     std::optional<Rgb> choose(Rgb initial) override;
 

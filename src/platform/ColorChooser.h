@@ -1,4 +1,4 @@
-// The system colour chooser, as the skins dialog and the DPI colour swatches use it.
+// The system color chooser, as the skins dialog and the DPI color swatches use it.
 #pragma once
 
 #include <cstdint>
@@ -11,10 +11,10 @@ struct Rgb {
     bool operator==(const Rgb&) const = default;
 };
 
-class ColourChooser {
+class ColorChooser {
 public:
-    virtual ~ColourChooser() = default;
-    // Modal; the chosen colour, or nullopt when the user cancels.
+    virtual ~ColorChooser() = default;
+    // Modal; the chosen color, or nullopt when the user cancels.
     virtual std::optional<Rgb> choose(Rgb initial) = 0;
 };
 

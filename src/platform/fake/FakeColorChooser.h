@@ -1,13 +1,13 @@
-// A colour chooser that answers with a preset colour (or a cancel) and counts its openings.
+// A color chooser that answers with a preset color (or a cancel) and counts its openings.
 #pragma once
 
 #include <optional>
 
-#include "platform/ColourChooser.h"
+#include "platform/ColorChooser.h"
 
 namespace tarvik::platform {
 
-class FakeColourChooser : public ColourChooser {
+class FakeColorChooser : public ColorChooser {
 public:
     std::optional<Rgb> choose(Rgb initial) override {
         ++opened;
