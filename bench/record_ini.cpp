@@ -19,8 +19,8 @@ using namespace tarvik;
 
 // Sections of a recorded key stroke, as the macro dialog saves them.
 std::filesystem::path writeStore(long sections) {
-    const auto path = std::filesystem::temp_directory_path() /
-                      ("tarvik-bench-record-" + std::to_string(::getpid()) + ".ini");
+    const auto path =
+        std::filesystem::temp_directory_path() / ("tarvik-bench-record-" + std::to_string(::getpid()) + ".ini");
     std::ofstream out(path, std::ios::binary);
     for (long i = 0; i < sections; ++i) {
         out << "[Macro" << i << "]\nItemCount=3\nItem0=A   Dn\nItem1=50 ms\nItem2=A   Up\n";

@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
+#include "base/ProfileFile.h"
 #include "macros/MacroSlot.h"
 #include "macros/MacroStore.h"
-#include "base/ProfileFile.h"
 
 namespace {
 

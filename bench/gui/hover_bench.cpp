@@ -48,9 +48,8 @@ int main(int argc, char** argv) {
     const int rounds = 2000;
     const double fast = hoverMs(false, rounds, cached, screen);
     const double slow = hoverMs(true, rounds, decoded, screen);
-    std::cout << "hover repaint: cached " << fast << " ms, decode at every draw " << slow << " ms, "
-              << slow / fast << "x faster (target >= 10x); same pixels: " << (cached == decoded ? "yes" : "NO")
-              << '\n';
+    std::cout << "hover repaint: cached " << fast << " ms, decode at every draw " << slow << " ms, " << slow / fast
+              << "x faster (target >= 10x); same pixels: " << (cached == decoded ? "yes" : "NO") << '\n';
 
     bench::BenchShell shell(std::filesystem::temp_directory_path() / "tarvik-hover-bench");
     shell.window->OnInitDialog();
@@ -66,7 +65,7 @@ int main(int argc, char** argv) {
     const long before = bench::rssKb();
     session(5000);
     const long after = bench::rssKb();
-    std::cout << "long session: 5000 hover changes and page switches, resident memory " << before << " kB -> "
-              << after << " kB (" << (after - before) << " kB)\n";
+    std::cout << "long session: 5000 hover changes and page switches, resident memory " << before << " kB -> " << after
+              << " kB (" << (after - before) << " kB)\n";
     return 0;
 }

@@ -1,14 +1,14 @@
 // CPU time of a running `tarvik --simulate` over 10 idle seconds (no timers, no polling).
+#include <sys/wait.h>
+#include <unistd.h>
 #include <chrono>
-#include <cstdio>
 #include <csignal>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 namespace tarvik {
 
-AskDelay delayDialogPrompt(ui::SkinState& skin, std::function<LanguageId()> language,
-                           platform::MessageBox& messages, QWidget* owner, RunDelayDialog run) {
+AskDelay delayDialogPrompt(ui::SkinState& skin, std::function<LanguageId()> language, platform::MessageBox& messages,
+                           QWidget* owner, RunDelayDialog run) {
     return [&skin, language = std::move(language), &messages, owner,
             run = std::move(run)]() -> std::optional<EnteredDelay> {
         CDelayTimeDialog dialog({skin, language(), messages}, owner);

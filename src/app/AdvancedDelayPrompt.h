@@ -19,7 +19,7 @@ class CDelayTimeDialog;
 using RunDelayDialog = std::function<void(CDelayTimeDialog& dialog)>;
 
 // Each call opens a new dialog in the language of that moment, owned by `owner`.
-AskDelay delayDialogPrompt(ui::SkinState& skin, std::function<LanguageId()> language,
-                           platform::MessageBox& messages, QWidget* owner, RunDelayDialog run = {});
+AskDelay delayDialogPrompt(ui::SkinState& skin, std::function<LanguageId()> language, platform::MessageBox& messages,
+                           QWidget* owner, RunDelayDialog run = {});
 
 }  // namespace tarvik

@@ -55,8 +55,11 @@ bool isAltName(std::string_view name) { return name == "Alt" || name == "Right A
 AdvancedMacroArea::AdvancedMacroArea(QWidget* window, std::filesystem::path recordIni, ConfigRecord& record,
                                      platform::MessageBox& messages, const TextCatalogue& texts, AskDelay askDelay,
                                      std::function<void(const std::function<void(QPainter&)>&)> paint)
-    : window_(window), editor_(std::move(recordIni), record, messages, texts), askDelay_(std::move(askDelay)),
-      paint_(std::move(paint)), texts_(texts) {
+    : window_(window),
+      editor_(std::move(recordIni), record, messages, texts),
+      askDelay_(std::move(askDelay)),
+      paint_(std::move(paint)),
+      texts_(texts) {
     releaseTimer_.setSingleShot(true);
     releaseTimer_.setInterval(kRepeatPairWaitMs);
     QObject::connect(&releaseTimer_, &QTimer::timeout, &releaseTimer_, [this] { flushHeldRelease(); });
@@ -294,9 +297,7 @@ void AdvancedMacroArea::showControls() {
     showMouseEventList();
 }
 
-void AdvancedMacroArea::showMacroList() {
-    showLines(*macroList_, editor_.macroNames(), editor_.selectedMacro());
-}
+void AdvancedMacroArea::showMacroList() { showLines(*macroList_, editor_.macroNames(), editor_.selectedMacro()); }
 
 void AdvancedMacroArea::showEventList() {
     if (eventList_) showLines(*eventList_, editor_.eventLines(), editor_.selectedLine());
@@ -340,8 +341,9 @@ void AdvancedMacroArea::showMouseEventList() {
 void AdvancedMacroArea::drawHeader(QPainter& p) {
     if (!skin_) return;
     p.fillRect(toQRect(L::kMouseEventHeaderText), Qt::black);
-    ui::drawCaption(p, {L::kMouseEventHeaderText.left, L::kMouseEventHeaderText.top, L::kMouseEventHeaderText.right,
-                        L::kMouseEventHeaderText.bottom},
+    ui::drawCaption(p,
+                    {L::kMouseEventHeaderText.left, L::kMouseEventHeaderText.top, L::kMouseEventHeaderText.right,
+                     L::kMouseEventHeaderText.bottom},
                     toQString(editor_.mouseEventHeader()), skin_->textFont, skin_->textColor);
 }
 

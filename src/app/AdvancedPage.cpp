@@ -15,9 +15,9 @@ constexpr qreal kUnavailableOpacity = 0.35;
 
 constexpr int kSmallestLabelPixels = 9;
 
+using ui::clientRect;
 using ui::toQRect;
 using ui::toQString;
-using ui::clientRect;
 
 // The text font, made smaller until the label fits its box on one line (English headings are
 // wider than the art's columns at the usual size).
@@ -28,8 +28,8 @@ QFont fittedFont(const QFont& font, const QString& text, const L::Rect& box, int
 
 ui::SegmentedSlider pointerSlider(int i) {
     const L::Rect first = L::sliderSegment(i, 0);
-    return {first.left, first.top, first.width(), first.height(), L::kSliderPitch, "/slider-light.png",
-            "/slider-dark.png"};
+    return {first.left,      first.top,           first.width(),     first.height(),
+            L::kSliderPitch, "/slider-light.png", "/slider-dark.png"};
 }
 
 // The whole row of a slider: caption, segments and numbers.
@@ -60,10 +60,12 @@ void AdvancedPage::build(QPainter& painter, ui::SkinState& skin) {
     buttons_ = {};
     buttons_.add({clientRect(L::kPointerDefault), "/button-normal.png", "/button-over.png",
                   toQString(catalogue_.text(TextRow::DefaultPointer))});
-    buttons_.add({clientRect(L::kMacroNew), "/button-normal.png", "/button-over.png", toQString(catalogue_.text(TextRow::New))});
-    buttons_.add({clientRect(L::kMacroDelete), "/button-normal.png", "/button-over.png", toQString(catalogue_.text(TextRow::Delete))});
     buttons_.add(
-        {clientRect(L::kMacroConfirm), "/button-normal.png", "/button-over.png", toQString(catalogue_.text(TextRow::Confirm))});
+        {clientRect(L::kMacroNew), "/button-normal.png", "/button-over.png", toQString(catalogue_.text(TextRow::New))});
+    buttons_.add({clientRect(L::kMacroDelete), "/button-normal.png", "/button-over.png",
+                  toQString(catalogue_.text(TextRow::Delete))});
+    buttons_.add({clientRect(L::kMacroConfirm), "/button-normal.png", "/button-over.png",
+                  toQString(catalogue_.text(TextRow::Confirm))});
     drawPointerArea(painter);
     drawButtons(painter);
     macros_.build(painter, skin);
@@ -229,9 +231,9 @@ void AdvancedPage::drawButtons(QPainter& p) {
 std::unique_ptr<AdvancedPage> makeAdvancedPage(CPellorDlg& window, ConfigRecord& record, const ShellData& data,
                                                platform::MessageBox& messages, PointerSettingsSync& pointer,
                                                std::filesystem::path recordIni, AskDelay askDelay) {
-    return std::make_unique<AdvancedPage>(AdvancedPageServices{
-        &window, record, data, messages, pointer, std::move(recordIni), std::move(askDelay),
-        [&window](const std::function<void(QPainter&)>& draw) { window.paintOnCanvas(draw); }});
+    return std::make_unique<AdvancedPage>(
+        AdvancedPageServices{&window, record, data, messages, pointer, std::move(recordIni), std::move(askDelay),
+                             [&window](const std::function<void(QPainter&)>& draw) { window.paintOnCanvas(draw); }});
 }
 
 }  // namespace tarvik

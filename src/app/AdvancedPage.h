@@ -11,11 +11,11 @@
 #include <optional>
 
 #include "app/AdvancedMacroArea.h"
-#include "session/ShellData.h"
 #include "app/ShellPage.h"
 #include "macros/MacroEditor.h"
 #include "performance/PointerSettingsSync.h"
 #include "platform/MessageBox.h"
+#include "session/ShellData.h"
 #include "ui/TextCatalogue.h"
 #include "ui/qt/SkinWidgets.h"
 

@@ -18,9 +18,9 @@ namespace L = layout;
 
 constexpr const char* kModeNames[2] = {"Mode A", "Mode B"};
 
+using ui::clientRect;
 using ui::toQRect;
 using ui::toQString;
-using ui::clientRect;
 
 std::optional<int> boxAt(int x, int y) {
     for (int k = 0; k < kButtonBoxes; ++k) {
@@ -53,7 +53,8 @@ void BasicPage::build(QPainter& painter, ui::SkinState& skin) {
     dpi_.emplace(s_.record, static_cast<std::uint8_t>(s_.device.sensorType()));
     lighting_.emplace(s_.record, catalogue_);
     defaultButton_ = {};
-    defaultButton_.add({clientRect(L::kButtonDefault), "/button-normal.png", "/button-over.png", text(TextRow::DefaultKeys)});
+    defaultButton_.add(
+        {clientRect(L::kButtonDefault), "/button-normal.png", "/button-over.png", text(TextRow::DefaultKeys)});
     hoveredBox_.reset();
     drawCaptions(painter);
     drawBoxes(painter);
@@ -111,8 +112,7 @@ void BasicPage::boxClicked(int box) {
     const ButtonAssignment::OpenResult result = buttons_->openButtonList(box);
     closeButtonLists();
     if (result == ButtonAssignment::OpenResult::Opened) openButtonList(box);
-    if (result == ButtonAssignment::OpenResult::LeftKeyRefused)
-        s_.messages.show(buttons_->leftKeyWarning(), "Warning");
+    if (result == ButtonAssignment::OpenResult::LeftKeyRefused) s_.messages.show(buttons_->leftKeyWarning(), "Warning");
 }
 
 bool BasicPage::clickPerformance(int x, int y) {

@@ -12,14 +12,14 @@
 #include <string>
 #include <vector>
 
-#include "session/DeviceSession.h"
-#include "session/ShellData.h"
 #include "app/ShellPage.h"
 #include "buttons/ButtonAssignment.h"
 #include "performance/DpiStageEditor.h"
 #include "performance/LightingEditor.h"
 #include "platform/ColorChooser.h"
 #include "platform/MessageBox.h"
+#include "session/DeviceSession.h"
+#include "session/ShellData.h"
 #include "ui/SkinLayout.h"
 #include "ui/qt/SkinWidgets.h"
 

@@ -7,19 +7,15 @@
 #include <QPixmap>
 #include <QSocketNotifier>
 
+#include <unistd.h>
 #include <csignal>
 #include <fstream>
 #include <iostream>
-#include <unistd.h>
 
 #include "app/AdvancedDelayPrompt.h"
 #include "app/AdvancedPage.h"
-#include "session/AppData.h"
-#include "session/AppOptions.h"
 #include "app/CPellorDlg.h"
-#include "session/DeviceStack.h"
 #include "app/CSkinsDialog.h"
-#include "session/LinkSession.h"
 #include "app/SkinnedParameterDialogs.h"
 #include "platform/linux/InstanceLock.h"
 #include "platform/linux/PointerSettingsSelector.h"
@@ -28,6 +24,10 @@
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/QtTray.h"
 #include "platform/qt/QtUrlOpener.h"
+#include "session/AppData.h"
+#include "session/AppOptions.h"
+#include "session/DeviceStack.h"
+#include "session/LinkSession.h"
 #include "session/PressSocket.h"
 #include "session/SignalFd.h"
 #include "simulator/SimulatorBackend.h"
@@ -111,17 +111,19 @@ int CPellorApp::run(int argc, char** argv) {
         // The record itself: a first write reads the desktop into it when the page never showed.
         if (pointerSync) pointerSync->writePointerSettings(records.current);
     };
-    ShellServices services{instance, tray, messages, colors, urls, notifier, session, data,
-                           debugLine, [](int code) { QApplication::exit(code); }, applyPointer};
+    ShellServices services{instance,    tray,    messages, colors,    urls,
+                           notifier,    session, data,     debugLine, [](int code) { QApplication::exit(code); },
+                           applyPointer};
     CPellorDlg dlg(std::move(services), records);
     messages.setOwner(&dlg);
     colors.setOwner(&dlg);
     pointerSync.emplace(*desktopPointer, dlg.sink());
     dlg.setPage(PageState::Advanced,
                 makeAdvancedPage(dlg, records.current, data, messages, *pointerSync, data.paths().recordIni,
-                                 delayDialogPrompt(dlg.skin(), [&data] { return data.language(); }, messages, &dlg)));
-    SkinnedParameterDialogs parameterDialogs(&dlg, dlg.skin(), [&data] { return data.language(); }, messages,
-                                             data.paths().recordIni);
+                                 delayDialogPrompt(
+                                     dlg.skin(), [&data] { return data.language(); }, messages, &dlg)));
+    SkinnedParameterDialogs parameterDialogs(
+        &dlg, dlg.skin(), [&data] { return data.language(); }, messages, data.paths().recordIni);
     dlg.setParameterDialogs(&parameterDialogs);
     QApplication::setWindowIcon(appIcon(exe));
     session.saveFiles = [&](const ConfigRecord& record) { data.saveConfig(record); };

@@ -24,8 +24,7 @@ using ui::toQString;
 
 }  // namespace
 
-CPellorDlg::CPellorDlg(ShellServices services, RecordPair& records)
-    : s_(std::move(services)), records_(records) {
+CPellorDlg::CPellorDlg(ShellServices services, RecordPair& records) : s_(std::move(services)), records_(records) {
     bridge_ = std::make_unique<NoticeBridge>(
         this, [this](int code, int value) { OnDeviceNotice(code, value); },
         [this](const std::string& text, const std::string& caption) { s_.messages.show(text, caption); },
@@ -37,10 +36,10 @@ CPellorDlg::CPellorDlg(ShellServices services, RecordPair& records)
     resize(layout::kMainWindow.width, layout::kMainWindow.height);
     canvas_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
     canvas_.fill(Qt::black);
-    pages_[static_cast<int>(PageState::Basic)] = std::make_unique<BasicPage>(BasicPageServices{
-        this, records_.current, captions_, s_.data, s_.device, s_.messages, s_.colors,
-        [this]() -> ParameterDialogs& { return *dialogs_; },
-        [this](const std::function<void(QPainter&)>& draw) { paintOnCanvas(draw); }});
+    pages_[static_cast<int>(PageState::Basic)] = std::make_unique<BasicPage>(
+        BasicPageServices{this, records_.current, captions_, s_.data, s_.device, s_.messages, s_.colors,
+                          [this]() -> ParameterDialogs& { return *dialogs_; },
+                          [this](const std::function<void(QPainter&)>& draw) { paintOnCanvas(draw); }});
 }
 
 void CPellorDlg::paintOnCanvas(const std::function<void(QPainter&)>& draw) {

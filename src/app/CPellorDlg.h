@@ -13,22 +13,22 @@
 #include <utility>
 #include <vector>
 
-#include "session/DeviceSession.h"
 #include "app/NoticeBridge.h"
-#include "session/Notices.h"
-#include "session/ShellData.h"
 #include "app/ShellPage.h"
-#include "buttons/ParameterDialogs.h"
-#include "settings/InterfaceSettings.h"
 #include "app/TitleBar.h"
+#include "buttons/ParameterDialogs.h"
 #include "platform/ColorChooser.h"
 #include "platform/DesktopNotifier.h"
 #include "platform/MessageBox.h"
 #include "platform/SingleInstance.h"
 #include "platform/Tray.h"
 #include "platform/UrlOpener.h"
-#include "ui/qt/SkinCanvas.h"
+#include "session/DeviceSession.h"
+#include "session/Notices.h"
+#include "session/ShellData.h"
+#include "settings/InterfaceSettings.h"
 #include "ui/TextCatalogue.h"
+#include "ui/qt/SkinCanvas.h"
 #include "ui/qt/SkinWidgets.h"
 
 class QSocketNotifier;

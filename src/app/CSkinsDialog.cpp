@@ -35,12 +35,15 @@ CSkinsDialog::CSkinsDialog(ui::SkinState& skin, const ShellData& data, SkinChoic
                            platform::ColorChooser& colors, platform::MessageBox& messages, QWidget* owner)
     : SkinnedDialog({skin, data.language(), messages}, "/skins.png", "Skins Dialog Load background image failed!!!",
                     owner),
-      data_(data), choice_(std::move(current)), colors_(colors) {
+      data_(data),
+      choice_(std::move(current)),
+      colors_(colors) {
     // Without its background the dialog still lists the skins and takes a color: choosing
     // another skin is how the user gets away from a broken one.
     // A first run names no skin, yet one is shown: the default, or what the folder offers.
     const std::filesystem::path inUse = data_.skinFolder(choice_.name);
-    if (inUse != data_.skinsRoot() && inUse != data_.skinsRoot() / choice_.name) choice_.name = inUse.filename().string();
+    if (inUse != data_.skinsRoot() && inUse != data_.skinsRoot() / choice_.name)
+        choice_.name = inUse.filename().string();
     drawPrompt();
     list_ = &addChooser(kNameBox, kNameClick, kListRect, [this] { return skinEntries(data_.skinsRoot()); });
     list_->show(QString::fromStdString(choice_.name));

@@ -6,17 +6,17 @@
 #include <string>
 #include <vector>
 
-#include "session/ShellData.h"
 #include "platform/ColorChooser.h"
 #include "platform/MessageBox.h"
+#include "session/ShellData.h"
 #include "ui/qt/SkinnedDialog.h"
 
 namespace tarvik {
 
 class CSkinsDialog : public ui::SkinnedDialog {
 public:
-    CSkinsDialog(ui::SkinState& skin, const ShellData& data, SkinChoice current,
-                 platform::ColorChooser& colors, platform::MessageBox& messages, QWidget* owner);
+    CSkinsDialog(ui::SkinState& skin, const ShellData& data, SkinChoice current, platform::ColorChooser& colors,
+                 platform::MessageBox& messages, QWidget* owner);
     ~CSkinsDialog() override;
 
     // The choice as it stands (the result after OK).

@@ -8,7 +8,10 @@
 namespace tarvik {
 
 NoticeBridge::NoticeBridge(QObject* receiver, NoticeHandler notice, MessageHandler message, TraceHandler trace)
-    : receiver_(receiver), notice_(std::move(notice)), message_(std::move(message)), trace_(std::move(trace)),
+    : receiver_(receiver),
+      notice_(std::move(notice)),
+      message_(std::move(message)),
+      trace_(std::move(trace)),
       uiThread_(std::this_thread::get_id()) {}
 
 void NoticeBridge::message(const std::string& text, const std::string& caption) {
@@ -26,12 +29,15 @@ void NoticeBridge::notice(int code, int value) {
         std::lock_guard lock(mutex_);
         if (closed_) return;
     }
-    QMetaObject::invokeMethod(receiver_, [this, code, value, done] {
-        notice_(code, value);
-        std::lock_guard lock(mutex_);
-        *done = true;
-        handled_.notify_all();
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        receiver_,
+        [this, code, value, done] {
+            notice_(code, value);
+            std::lock_guard lock(mutex_);
+            *done = true;
+            handled_.notify_all();
+        },
+        Qt::QueuedConnection);
     std::unique_lock lock(mutex_);
     handled_.wait(lock, [&] { return *done || closed_; });
 }

@@ -12,9 +12,12 @@
 namespace tarvik {
 
 SkinnedParameterDialogs::SkinnedParameterDialogs(QWidget* owner, ui::SkinState& skin,
-                                                 std::function<LanguageId()> language,
-                                                 platform::MessageBox& messages, std::filesystem::path recordIni)
-    : owner_(owner), skin_(skin), language_(std::move(language)), messages_(messages),
+                                                 std::function<LanguageId()> language, platform::MessageBox& messages,
+                                                 std::filesystem::path recordIni)
+    : owner_(owner),
+      skin_(skin),
+      language_(std::move(language)),
+      messages_(messages),
       recordIni_(std::move(recordIni)) {}
 
 ui::DialogSkin SkinnedParameterDialogs::setup() { return {skin_, language_(), messages_}; }

@@ -359,8 +359,7 @@ std::error_code writeProfileFile(const std::filesystem::path& path, const Profil
     return writeFileAtomically(path, document.serialize());
 }
 
-std::error_code editProfileFile(const std::filesystem::path& path,
-                                const std::function<void(ProfileDocument&)>& edit) {
+std::error_code editProfileFile(const std::filesystem::path& path, const std::function<void(ProfileDocument&)>& edit) {
     const DataFolderLock lock(path);
     ProfileDocument document;
     if (auto error = readProfileFile(path, document)) {
@@ -395,8 +394,8 @@ std::string readProfileString(const std::filesystem::path& path, std::string_vie
     return document.value(section, key);
 }
 
-std::error_code writeProfileString(const std::filesystem::path& path, std::string_view section,
-                                   std::string_view key, std::string_view value) {
+std::error_code writeProfileString(const std::filesystem::path& path, std::string_view section, std::string_view key,
+                                   std::string_view value) {
     return editProfileFile(path, [&](ProfileDocument& document) { document.setValue(section, key, value); });
 }
 

@@ -83,8 +83,8 @@ private:
     // The whole file as serialize() writes it, every line ended by "\n", so a lookup reads
     // the text in place and a document costs little more than its file.
     std::string text_;
-    std::vector<Header> headers_;         // in file order
-    std::vector<std::uint32_t> byName_;   // positions in headers_, ordered by name, then file order
+    std::vector<Header> headers_;        // in file order
+    std::vector<std::uint32_t> byName_;  // positions in headers_, ordered by name, then file order
 };
 
 // The section-name scan of the macro store: the names are listed, zero-separated, in a
@@ -104,17 +104,15 @@ std::error_code readProfileFile(const std::filesystem::path& path, ProfileDocume
 std::error_code writeProfileFile(const std::filesystem::path& path, const ProfileDocument& document);
 // Reads, edits in memory and writes the file once, holding the data-folder lock throughout;
 // nothing is written when the read failed.
-std::error_code editProfileFile(const std::filesystem::path& path,
-                                const std::function<void(ProfileDocument&)>& edit);
+std::error_code editProfileFile(const std::filesystem::path& path, const std::function<void(ProfileDocument&)>& edit);
 
 // The integer at the start of a value, as C's atoi reads it (leading blanks, a sign, digits;
 // anything else ends it, no digits give 0), held within the range of a 32-bit int.
 int leadingInteger(std::string_view text);
 
 // One-call forms: a missing file, section or key reads as empty text.
-std::string readProfileString(const std::filesystem::path& path, std::string_view section,
-                              std::string_view key);
-std::error_code writeProfileString(const std::filesystem::path& path, std::string_view section,
-                                   std::string_view key, std::string_view value);
+std::string readProfileString(const std::filesystem::path& path, std::string_view section, std::string_view key);
+std::error_code writeProfileString(const std::filesystem::path& path, std::string_view section, std::string_view key,
+                                   std::string_view value);
 
 }  // namespace tarvik

@@ -11,8 +11,8 @@
 #include <array>
 #include <cerrno>
 #include <charconv>
-#include <optional>
 #include <cstdio>
+#include <optional>
 #include <random>
 #include <utility>
 #include <vector>

@@ -21,8 +21,8 @@ namespace tarvik {
 // Reads the whole file into `bytes`; a missing file (or a dangling link) gives ENOENT, a
 // folder in its place EISDIR. A file of more than `limit` bytes is not read: `bytes` stays
 // empty and `*size` (when given) tells its size. `bytes` is untouched on failure.
-std::error_code readWholeFile(const std::filesystem::path& file, std::string& bytes,
-                              std::uintmax_t limit = UINTMAX_MAX, std::uintmax_t* size = nullptr);
+std::error_code readWholeFile(const std::filesystem::path& file, std::string& bytes, std::uintmax_t limit = UINTMAX_MAX,
+                              std::uintmax_t* size = nullptr);
 
 // The file a save replaces: `file` itself, or the final target of a symbolic link. A link
 // whose target does not exist gives ENOENT: it is reported, never replaced by a new file.

@@ -112,7 +112,8 @@ void ButtonAssignment::replaceShiftInOtherMode(int button) {
     const int mode = keyMode(), other = 1 - mode;
     ButtonTable& from = record_.buttons(mode);
     ButtonTable& to = record_.buttons(other);
-    for (std::size_t row = 0; row < kButtonRows; ++row) to[row * kButtonCount + at(button)] = from[row * kButtonCount + at(button)];
+    for (std::size_t row = 0; row < kButtonRows; ++row)
+        to[row * kButtonCount + at(button)] = from[row * kButtonCount + at(button)];
     record_.extra(other)[at(button)] = record_.extra(mode)[at(button)];
     captionsOf(other).at(at(button)) = captionsOf(mode).at(at(button));
 }

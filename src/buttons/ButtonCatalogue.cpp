@@ -14,8 +14,7 @@ std::string_view dpiActionText(std::uint8_t action) {
     return kDpiActionTexts[action - 1U];
 }
 
-std::string comboCaptionTail(std::string_view modifierName, std::string_view key1Name,
-                             std::string_view key2Name) {
+std::string comboCaptionTail(std::string_view modifierName, std::string_view key1Name, std::string_view key2Name) {
     // A part whose code is 0 is not encoded either, so the caption leaves it out.
     std::string tail;
     auto add = [&tail](std::string_view name, std::uint8_t code) {

@@ -71,8 +71,8 @@ constexpr std::uint8_t kDpiActionShift = 4;
 
 // Row 0 of both button tables after "Default"; button 5 gets DPI action 3 ("DPI Loop").
 inline constexpr std::array<std::uint8_t, kButtonCount> kDefaultFunctions{
-    kFnLeftClick, kFnRightClick, kFnMidClick, kFnForward, kFnBackward, kFnDpiSwitch,
-    kFnTripleClick, kFnKeyOff, kFnKeyOff, kFnKeyOff, kFnKeyOff, kFnKeyOff,
+    kFnLeftClick,   kFnRightClick, kFnMidClick, kFnForward, kFnBackward, kFnDpiSwitch,
+    kFnTripleClick, kFnKeyOff,     kFnKeyOff,   kFnKeyOff,  kFnKeyOff,   kFnKeyOff,
 };
 constexpr std::size_t kDefaultDpiButton = 5;
 constexpr std::uint8_t kDefaultDpiAction = 3;
@@ -84,7 +84,6 @@ std::string_view dpiActionText(std::uint8_t action);
 
 // The part of a "Combo Key" caption after "-": the names whose code is not 0, in the order
 // modifier, first key, second key, joined by "+" (empty when all three codes are 0).
-std::string comboCaptionTail(std::string_view modifierName, std::string_view key1Name,
-                             std::string_view key2Name);
+std::string comboCaptionTail(std::string_view modifierName, std::string_view key1Name, std::string_view key2Name);
 
 }  // namespace tarvik

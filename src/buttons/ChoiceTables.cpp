@@ -14,6 +14,8 @@ struct FireRow {
     std::uint8_t code;
 };
 
+// Rows packed as the keys sit on a keyboard, which one row a line would hide.
+// clang-format off
 constexpr std::array<FireRow, 61> kFireKeys{{
     {"A", 0x04}, {"B", 0x05}, {"C", 0x06}, {"D", 0x07}, {"E", 0x08}, {"F", 0x09}, {"G", 0x0A},
     {"H", 0x0B}, {"I", 0x0C}, {"J", 0x0D}, {"K", 0x0E}, {"L", 0x0F}, {"M", 0x10}, {"N", 0x11},
@@ -37,6 +39,7 @@ constexpr std::array<FireRow, 61> kFireKeys{{
     {"L-Tilt Wheel", kMouseTiltLeft},
     {"R-Tilt Wheel", kMouseTiltRight},
 }};
+// clang-format on
 
 constexpr std::array<std::string_view, 61> fireTexts() {
     std::array<std::string_view, 61> texts{};

@@ -18,6 +18,8 @@ struct EvdevName {
 // KEY_BACKSLASH, so no keycode tells them apart: the key is named "\" (0x31), which every
 // host reads the same as 0x32. KEY_102ND is the non-US backslash (usage 0x64), a key the
 // name table lacks, so it gets a name of its own instead of a name that would encode wrongly.
+// Rows packed as the keys sit on a keyboard, which one row a line would hide.
+// clang-format off
 constexpr std::array kEvdevNames{
     EvdevName{KEY_A, "A"}, EvdevName{KEY_B, "B"}, EvdevName{KEY_C, "C"}, EvdevName{KEY_D, "D"},
     EvdevName{KEY_E, "E"}, EvdevName{KEY_F, "F"}, EvdevName{KEY_G, "G"}, EvdevName{KEY_H, "H"},
@@ -99,6 +101,7 @@ constexpr std::array kEvdevNames{
     EvdevName{KEY_PLAYPAUSE, "Play/Pause"},
     EvdevName{KEY_STOPCD, "Stop"},
 };
+// clang-format on
 
 constexpr auto keycodeTable() {
     std::array<KeycodeName, kEvdevNames.size()> rows{};

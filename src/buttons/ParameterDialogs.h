@@ -34,8 +34,8 @@ struct ComboKeyResult {
 };
 
 struct MacroResult {
-    int selectedMacro = 0;         // 0-based position in the macro store
-    std::uint8_t repeatMode = 1;   // 1-3
+    int selectedMacro = 0;        // 0-based position in the macro store
+    std::uint8_t repeatMode = 1;  // 1-3
     std::string selectedName;
 };
 

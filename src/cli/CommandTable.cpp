@@ -75,7 +75,8 @@ constexpr std::array<CommandOption, 5> kCommandOptions{{
     {"set", "button", {"--mode", "A|B", "set button: the key mode whose button changes (default A)"}},
     {"default", "", {"--apply", "", "write the restored buttons to the mouse in the same run"}},
     {"emulate", "", {"--sensor", "SENSOR", "sensor type 0-3 (default 0)"}},
-    {"emulate", "",
+    {"emulate",
+     "",
      {"--layout", "split|composite",
       "split: the command and event collections as two devices (default); composite: a boot mouse, a keyboard "
       "interface that shares its node with the event collection, and the command collection"}},

@@ -14,12 +14,11 @@
 #include <ostream>
 #include <string_view>
 
-#include "session/DeviceStack.h"
+#include "base/SafeFile.h"
 #include "cli/CommandTable.h"
 #include "cli/CompletionWords.h"
 #include "cli/ConsoleSink.h"
 #include "cli/Emulate.h"
-#include "session/SignalFd.h"
 #include "cli/RecordReport.h"
 #include "cli/SetCommand.h"
 #include "device/Commands.h"
@@ -29,12 +28,13 @@
 #include "device/Sequences.h"
 #include "macros/MacroSlot.h"
 #include "macros/MacroStore.h"
+#include "session/DeviceStack.h"
+#include "session/PressSocket.h"
 #include "session/RecordDocument.h"
+#include "session/SignalFd.h"
 #include "settings/ConfigFile.h"
 #include "settings/DataLocation.h"
 #include "settings/InterfaceSettings.h"
-#include "base/SafeFile.h"
-#include "session/PressSocket.h"
 #include "ui/Language.h"
 #include "ui/TextCatalogue.h"
 
@@ -204,8 +204,8 @@ int applyLoaded(Tool& tool, const Captions& captions) {
                  << captionsError.message() << '\n';
     const bool saved = configSaved && !captionsError;
     if (saved)
-        tool.out << "  saved " << tool.paths.configBin.string() << " and the captions in "
-                 << tool.paths.strIni.string() << '\n';
+        tool.out << "  saved " << tool.paths.configBin.string() << " and the captions in " << tool.paths.strIni.string()
+                 << '\n';
     return saved && !outcome.mouseStopped ? kExitOk : kExitFailed;
 }
 
@@ -373,8 +373,9 @@ int exportRecord(Tool& tool) {
     const bool missing = !std::filesystem::exists(std::filesystem::symlink_status(tool.paths.configBin, ec));
     tool.file.path = missing ? findFactoryConfig(tool.exe) : tool.paths.configBin;
     if (const ConfigLoad load = ReadConfigFile(tool.file, tool.record); !load.loaded()) {
-        tool.err << "tarvikctl: cannot read " << (missing ? std::string("the factory config.bin") : tool.file.path.string())
-                 << ": " << load.reason() << '\n';
+        tool.err << "tarvikctl: cannot read "
+                 << (missing ? std::string("the factory config.bin") : tool.file.path.string()) << ": " << load.reason()
+                 << '\n';
         return kExitFailed;
     }
     // The captions go with the buttons, so an import shows them as the window saved them.
@@ -456,8 +457,8 @@ constexpr std::array<PressValues, 4> kPressValues{{
 
 int press(Tool& tool) {
     const auto& words = tool.options.words;
-    const auto row = words.size() == 2 ? std::ranges::find(kPressValues, words[0], &PressValues::kind)
-                                       : kPressValues.end();
+    const auto row =
+        words.size() == 2 ? std::ranges::find(kPressValues, words[0], &PressValues::kind) : kPressValues.end();
     if (row == kPressValues.end()) {
         tool.err << "tarvikctl: press takes a kind and a value: dpi 1-4, rate 1|2|4|8, matrix 1|2 or macro 1-12\n";
         return kExitUsage;
@@ -527,7 +528,7 @@ const std::array<CommandRow, 14> kCommands{{
 int runCommand(const CliOptions& options, std::ostream& out, std::ostream& err, const CommandSeams& seams) {
     if (options.command.empty() || options.command == "help") {
         // "help --help" asks about help itself.
-        const std::string_view topic = !options.words.empty()          ? std::string_view(options.words.front())
+        const std::string_view topic = !options.words.empty() ? std::string_view(options.words.front())
                                        : options.command == "help" && options.help ? "help"
                                                                                    : "";
         if (const std::string help = commandHelp(topic); !help.empty()) return (out << help, kExitOk);

@@ -43,7 +43,8 @@ std::vector<std::string> keyNames() {
 
 std::vector<std::string> modifierNames() {
     std::vector<std::string> words;
-    for (unsigned bit = 1; bit <= 0x80; bit <<= 1) words.emplace_back(modifierNameFromBit(static_cast<std::uint8_t>(bit)));
+    for (unsigned bit = 1; bit <= 0x80; bit <<= 1)
+        words.emplace_back(modifierNameFromBit(static_cast<std::uint8_t>(bit)));
     return words;
 }
 

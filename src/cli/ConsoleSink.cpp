@@ -7,9 +7,7 @@
 
 namespace tarvik::cli {
 
-std::string RecordNoticeTexts::text(TextRow row) const {
-    return std::string(catalogue_.text(row));
-}
+std::string RecordNoticeTexts::text(TextRow row) const { return std::string(catalogue_.text(row)); }
 
 std::string RecordNoticeTexts::dpiName(int stage) const {
     if (stage < 1 || stage > static_cast<int>(kDpiStageCount)) return "";

@@ -8,8 +8,8 @@
 #include <mutex>
 #include <string>
 
-#include "session/Notices.h"
 #include "platform/UserSink.h"
+#include "session/Notices.h"
 #include "settings/ConfigRecord.h"
 #include "ui/TextCatalogue.h"
 

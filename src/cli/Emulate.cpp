@@ -14,10 +14,10 @@
 #include <optional>
 #include <ostream>
 
-#include "cli/Commands.h"
-#include "session/SignalFd.h"
-#include "device/WireLog.h"
 #include "base/UniqueFd.h"
+#include "cli/Commands.h"
+#include "device/WireLog.h"
+#include "session/SignalFd.h"
 #include "simulator/ControlSocket.h"
 #include "simulator/UhidMouse.h"
 

@@ -40,8 +40,7 @@ std::string parameterOf(const ConfigRecord& record, int mode, int button, const 
     const auto field = [&](ButtonRow row) { return buttonField(table, row, b); };
     const LanguageId language = texts.language();
     switch (field(ButtonRow::Function)) {
-    case kFnDpiSwitch:
-        return std::string(dpiActionText(record.extra(mode)[b]));
+    case kFnDpiSwitch: return std::string(dpiActionText(record.extra(mode)[b]));
     case kFnWindows: {
         const auto items = windowsItems();
         const auto index = field(ButtonRow::WindowsChoice);
@@ -58,18 +57,16 @@ std::string parameterOf(const ConfigRecord& record, int mode, int button, const 
                std::to_string(field(ButtonRow::FireSpeed)) + ", " +
                std::string(dialogText(DialogText::FireCountLabel, language)) + " " +
                std::to_string(field(ButtonRow::FireTimes));
-    case kFnSingleKey:
-        return keyName(field(ButtonRow::SingleKeyCode));
+    case kFnSingleKey: return keyName(field(ButtonRow::SingleKeyCode));
     case kFnComboKey: {
         const auto key1 = field(ButtonRow::ComboKey1), key2 = field(ButtonRow::ComboKey2);
-        return comboCaptionTail(modifierNameFromBit(field(ButtonRow::ComboModifiers)),
-                                key1 ? keyName(key1) : "", key2 ? keyName(key2) : "");
+        return comboCaptionTail(modifierNameFromBit(field(ButtonRow::ComboModifiers)), key1 ? keyName(key1) : "",
+                                key2 ? keyName(key2) : "");
     }
     case kFnMacroKey:  // macro number, then its repeat mode (1-3) as the macro dialog numbers them
         return std::to_string(field(ButtonRow::MacroIndex) + 1) + " (" +
                std::to_string(field(ButtonRow::MacroRepeatMode) + 1) + ")";
-    default:
-        return "";
+    default: return "";
     }
 }
 
@@ -107,8 +104,7 @@ void reportRateAndLighting(std::ostringstream& out, const ConfigRecord& record, 
     const int code = record.reportRateCode;
     const auto row = std::ranges::find(kReportRates, record.reportRateCode, &ReportRateRow::code);
     out << texts.text(TextRow::ReportRateSetting) << "  ";
-    if (row != kReportRates.end())
-        out << row->label << " Hz (" << code << ")\n";
+    if (row != kReportRates.end()) out << row->label << " Hz (" << code << ")\n";
     else  // the window lights its last position for any code outside the table
         out << "unknown code " << code << " (the window shows " << kReportRates.back().label << " Hz)\n";
     using Field = LightingEditor::Field;

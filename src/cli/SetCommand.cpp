@@ -90,9 +90,10 @@ const char* modeName(int mode) { return mode == 0 ? "Mode A" : "Mode B"; }
 // ---- report rate, DPI stages, key mode, lighting ----
 
 SetResult setReportRate(Words words, SetTarget& target) {
-    const auto row = words.size() == 1 ? std::ranges::find_if(kReportRates, [&](const ReportRateRow& r) {
-        return sameText(words[0], r.label);
-    }) : kReportRates.end();
+    const auto row =
+        words.size() == 1
+            ? std::ranges::find_if(kReportRates, [&](const ReportRateRow& r) { return sameText(words[0], r.label); })
+            : kReportRates.end();
     if (row == kReportRates.end()) return refused("report-rate takes 125, 250, 500 or 1000");
     DpiStageEditor(target.record, target.sensorType).clickReportRate(row->position);
     return made("report rate " + std::string(row->label) + " Hz");
@@ -164,18 +165,21 @@ SetResult setDpi(Words words, SetTarget& target) {
     if (parsed->on == true && !editor.stageOn(stage)) editor.toggleStage(stage);
     if (parsed->dpi) {
         const std::optional<int> index = indexOf(*parsed->dpi, editor.tickLabels());
-        if (!index) return refused(sensor + " has no DPI " + *parsed->dpi + "; it takes " + listed(editor.tickLabels()));
+        if (!index)
+            return refused(sensor + " has no DPI " + *parsed->dpi + "; it takes " + listed(editor.tickLabels()));
         if (!editor.clickTick(stage, *index + 1))
             return refused("DPI " + *parsed->dpi + " cannot be chosen with " + sensor + ": its tick does not respond");
     }
     if (parsed->color) {
         if (!editor.swatchOpensChooser(stage))
-            return refused("DPI stage " + std::to_string(*number) + " is off, and only a stage that is on takes a color: "
+            return refused("DPI stage " + std::to_string(*number) +
+                           " is off, and only a stage that is on takes a color: "
                            "add \"on\"");
         editor.setColor(stage, *parsed->color);
     }
     if (parsed->on == false && editor.stageOn(stage) && !editor.toggleStage(stage))
-        return refused("DPI stage " + std::to_string(*number) + " is the only stage on, and the last stage on "
+        return refused("DPI stage " + std::to_string(*number) +
+                       " is the only stage on, and the last stage on "
                        "cannot be switched off");
     return made(stageSummary(editor, target.record, stage));
 }
@@ -212,13 +216,13 @@ SetResult setLighting(Words words, SetTarget& target) {
                        listed(editor.listEntries(Field::Parameter)));
     if (words.size() > 2) {
         // Standard has one effect, chosen with the mode: naming it is all that is allowed.
-        const bool named = editor.choosesWithoutList(Field::Effect)
-                               ? sameText(words[2], editor.text(Field::Effect)) ||
-                                     sameText(words[2], english.text(Field::Effect))
-                               : chooseLightEntry(editor, english, Field::Effect, words[2]);
+        const bool named =
+            editor.choosesWithoutList(Field::Effect)
+                ? sameText(words[2], editor.text(Field::Effect)) || sameText(words[2], english.text(Field::Effect))
+                : chooseLightEntry(editor, english, Field::Effect, words[2]);
         if (!named) {
             const auto entries = editor.choosesWithoutList(Field::Effect) ? std::vector{editor.text(Field::Effect)}
-                                                                         : editor.listEntries(Field::Effect);
+                                                                          : editor.listEntries(Field::Effect);
             return refused(editor.text(Field::Mode) + " has no effect '" + words[2] + "'; it takes " + listed(entries));
         }
     }
@@ -277,7 +281,8 @@ std::string dpiActionArg(Words args, ArgContext& ctx) {
 
 // The item of a multimedia or Windows list named in any language, and its text in the
 // interface language, as the dialog returns it.
-std::optional<std::pair<int, std::string>> choiceItem(Words args, std::span<const ChoiceText> items, LanguageId language) {
+std::optional<std::pair<int, std::string>> choiceItem(Words args, std::span<const ChoiceText> items,
+                                                      LanguageId language) {
     const std::string word = joinedWords(args);
     for (std::size_t i = 0; i < items.size(); ++i) {
         const ChoiceText& item = items[i];
@@ -311,7 +316,8 @@ std::string mediaArg(Words args, ArgContext& ctx) {
 // so a typing slip is not stored as another number.
 std::string fireKeyArg(Words args, ArgContext& ctx) {
     const std::optional<int> key = args.empty() ? std::nullopt : indexOf(args[0], fireKeyItems());
-    if (!key || args.size() > 3) return "Fire Key takes a key (" + listed(fireKeyItems()) + "), then a speed and a count";
+    if (!key || args.size() > 3)
+        return "Fire Key takes a key (" + listed(fireKeyItems()) + "), then a speed and a count";
     FireKeyResult result;
     result.chosenIndex = *key;
     result.chosenText = std::string(fireKeyItems()[static_cast<std::size_t>(*key)]);
@@ -337,7 +343,8 @@ std::optional<std::string> keyNamed(std::string_view word) {
 }
 
 std::string unknownKey(std::string_view word) {
-    return "'" + std::string(word) + "' is no key name (key names are such as A, 1, F5, Space, Enter, Ctrl, "
+    return "'" + std::string(word) +
+           "' is no key name (key names are such as A, 1, F5, Space, Enter, Ctrl, "
            "Right Alt, Num 1; quote names with blanks)";
 }
 
@@ -409,8 +416,8 @@ std::string macroKeyArg(Words args, ArgContext& ctx) {
 
 // The parser of each function's words, by function code.
 constexpr std::array<ArgParser, kButtonFunctionCount> kArgParsers{
-    noArguments, noArguments, noArguments, noArguments, noArguments, noArguments, dpiActionArg, noArguments,
-    windowsArg,  mediaArg,    fireKeyArg,  singleKeyArg, comboKeyArg, macroKeyArg, noArguments, noArguments,
+    noArguments, noArguments, noArguments, noArguments,  noArguments, noArguments, dpiActionArg, noArguments,
+    windowsArg,  mediaArg,    fireKeyArg,  singleKeyArg, comboKeyArg, macroKeyArg, noArguments,  noArguments,
 };
 
 // The function named by the first one or two words (a label such as "Key Off" may come
@@ -447,8 +454,8 @@ SetResult chooseForButton(ButtonAssignment& editor, SetTarget& target, int butto
     std::string line = which + ": " + editor.caption(button);
     if (wasShift && choice.function != kFnShift)
         line += "\n" + std::string(modeName(1 - mode)) + " button " + std::to_string(button + 1) +
-                " follows, as it held the same Shift: " + (mode == 0 ? target.captions.modeB : target.captions.modeA)
-                                                               .at(static_cast<std::size_t>(button));
+                " follows, as it held the same Shift: " +
+                (mode == 0 ? target.captions.modeB : target.captions.modeA).at(static_cast<std::size_t>(button));
     return made(line);
 }
 

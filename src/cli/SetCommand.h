@@ -19,8 +19,8 @@ struct SetTarget {
     ConfigRecord& record;
     Captions& captions;
     const TextCatalogue& catalogue;
-    std::uint8_t sensorType = 0;        // the DPI table the values are taken from
-    std::filesystem::path recordIni;    // the macros a button can be given
+    std::uint8_t sensorType = 0;      // the DPI table the values are taken from
+    std::filesystem::path recordIni;  // the macros a button can be given
 };
 
 struct SetResult {

@@ -28,9 +28,7 @@ constexpr std::uint8_t packetChecksum(std::span<const std::uint8_t, 8> bytes) {
     return static_cast<std::uint8_t>(0xFF - (sum & 0xFF));
 }
 
-constexpr void setChecksum(std::span<std::uint8_t, 8> bytes) {
-    bytes[packet::kChecksum] = packetChecksum(bytes);
-}
+constexpr void setChecksum(std::span<std::uint8_t, 8> bytes) { bytes[packet::kChecksum] = packetChecksum(bytes); }
 
 constexpr bool isReadCommand(const CommandPacket& p) { return (p[packet::kOpcode] & kReadBit) != 0; }
 
@@ -38,9 +36,8 @@ constexpr bool isReadCommand(const CommandPacket& p) { return (p[packet::kOpcode
 constexpr std::size_t chunkCount(std::size_t length) { return (length + kChunkSize - 1) / kChunkSize; }
 
 // A packet from its first seven bytes; the transport fills in the checksum when sending.
-constexpr CommandPacket makePacket(std::uint8_t opcode, std::uint8_t b1 = 0, std::uint8_t b2 = 0,
-                                   std::uint8_t b3 = 0, std::uint8_t b4 = 0, std::uint8_t b5 = 0,
-                                   std::uint8_t b6 = 0) {
+constexpr CommandPacket makePacket(std::uint8_t opcode, std::uint8_t b1 = 0, std::uint8_t b2 = 0, std::uint8_t b3 = 0,
+                                   std::uint8_t b4 = 0, std::uint8_t b5 = 0, std::uint8_t b6 = 0) {
     return CommandPacket{opcode, b1, b2, b3, b4, b5, b6, 0};
 }
 

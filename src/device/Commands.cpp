@@ -36,8 +36,8 @@ void keepAnswerData(std::span<const std::uint8_t> area, std::uint8_t length, std
 void traceSensorSettings(DeviceContext& ctx) {
     const auto& s = ctx.image.sensorSettings;
     char line[96];
-    std::snprintf(line, sizeof line, "Sensor Type:%02x\n,,Rate:%02x\n,Option1:%02x\n,Option2:%02x\n", s[0], s[1],
-                  s[2], s[3]);
+    std::snprintf(line, sizeof line, "Sensor Type:%02x\n,,Rate:%02x\n,Option1:%02x\n,Option2:%02x\n", s[0], s[1], s[2],
+                  s[3]);
     ctx.sink.trace(line);
 }
 

@@ -52,7 +52,7 @@ bool isMouseChange(const platform::DeviceChange& change);
 // handshake again, since the mouse may remain through another interface. A failed scan gives
 // MouseNotFound, hides the main window and clears `connected`. Changes of other devices are ignored
 // (nullopt); otherwise the outcome of the scan.
-std::optional<MouseScan> OnDeviceChange(const platform::DeviceChange& change, platform::HidBackend& backend, DeviceContext& ctx,
-                    const DiscoveryHooks& hooks);
+std::optional<MouseScan> OnDeviceChange(const platform::DeviceChange& change, platform::HidBackend& backend,
+                                        DeviceContext& ctx, const DiscoveryHooks& hooks);
 
 }  // namespace tarvik

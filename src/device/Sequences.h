@@ -21,8 +21,8 @@ void SyncSensorSettings(DeviceContext& ctx);
 
 // How the mouse took one ApplySettings.
 struct ApplyOutcome {
-    unsigned commands = 0;  // command packets sent
-    unsigned answered = 0;  // commands before the mouse stopped answering, when it did
+    unsigned commands = 0;      // command packets sent
+    unsigned answered = 0;      // commands before the mouse stopped answering, when it did
     bool mouseStopped = false;  // every transfer from some command to the end failed
     // "the mouse stopped answering after N of M commands"; empty when it did not.
     std::string describe() const;

@@ -33,8 +33,7 @@ void writeChunks(DeviceLink& link, platform::Clock& clock, std::span<std::uint8_
 
 // Reads no more chunks than the caller's area holds: an answer whose length byte asks for
 // more than that has its extra data ignored rather than written past the area.
-void readChunks(DeviceLink& link, std::span<std::uint8_t> report, std::span<std::uint8_t> data,
-                std::size_t chunks) {
+void readChunks(DeviceLink& link, std::span<std::uint8_t> report, std::span<std::uint8_t> data, std::size_t chunks) {
     const std::size_t length = clampedChunkLength(link.commandInputLength);
     for (std::size_t k = 0; k < chunks && k * kChunkSize < data.size(); ++k) {
         std::ranges::fill(report, 0);

@@ -27,8 +27,7 @@ bool SendCommand(DeviceLink& link, CommandPacket& packet);
 // (read). The chunk count comes from byte 2 of the request (write) or of the answer (read).
 // Only `data` is ever touched: a longer answer fills the area and no more, a shorter area
 // is sent padded with zeros. 3 ms pass after each written chunk.
-void TransferBlock(DeviceLink& link, platform::Clock& clock, CommandPacket& packet,
-                   std::span<std::uint8_t> data);
+void TransferBlock(DeviceLink& link, platform::Clock& clock, CommandPacket& packet, std::span<std::uint8_t> data);
 
 // Feature report length of the command collection, clamped to `bufferSize`.
 std::size_t clampedFeatureLength(const DeviceLink& link, std::size_t bufferSize);

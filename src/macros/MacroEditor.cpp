@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <array>
 
+#include "base/ProfileFile.h"
 #include "base/Text.h"
 #include "macros/EventLines.h"
 #include "macros/MacroSlot.h"
 #include "macros/MacroStore.h"
-#include "base/ProfileFile.h"
 
 namespace tarvik {
 namespace {
@@ -72,9 +72,7 @@ std::string storedMacroName(std::string_view text) {
     return std::string(trim(firstChars(trim(name), kMacroNameMaxChars)));
 }
 
-bool sameMacroName(std::string_view a, std::string_view b) {
-    return equalsIgnoringCase(a, b);
-}
+bool sameMacroName(std::string_view a, std::string_view b) { return equalsIgnoringCase(a, b); }
 
 void followMacroOrder(ConfigRecord& record, const std::vector<std::string>& before,
                       const std::vector<std::string>& after) {

@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
+#include "base/ProfileFile.h"
 #include "buttons/KeyCodes.h"
 #include "macros/EventLines.h"
-#include "base/ProfileFile.h"
 
 namespace tarvik {
 namespace {

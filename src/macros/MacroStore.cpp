@@ -5,8 +5,8 @@
 #include <map>
 #include <optional>
 
-#include "macros/MacroSlot.h"
 #include "base/ProfileFile.h"
+#include "macros/MacroSlot.h"
 
 namespace tarvik {
 namespace {
@@ -20,8 +20,7 @@ std::optional<std::size_t> itemNumber(std::string_view key) {
     constexpr std::string_view kPrefix = "item";
     constexpr std::size_t kMaxDigits = 9;
     if (key.size() <= kPrefix.size() ||
-        !std::ranges::equal(key.substr(0, kPrefix.size()), kPrefix,
-                            [](char a, char b) { return (a | 0x20) == b; })) {
+        !std::ranges::equal(key.substr(0, kPrefix.size()), kPrefix, [](char a, char b) { return (a | 0x20) == b; })) {
         return std::nullopt;
     }
     const auto digits = key.substr(kPrefix.size());

@@ -73,8 +73,8 @@ std::array<std::uint8_t, 8> DpiCodes(const ConfigRecord& record, std::uint8_t se
     codes.fill(0x80);
     for (std::size_t k = 0; k < kDpiStageCount; ++k) {
         const std::uint8_t code = dpiCode(sensorType, record.dpiLevel[k]);
-        codes[k] = record.dpiEnabled[k] == 0 ? static_cast<std::uint8_t>(code | 0x80)
-                                             : static_cast<std::uint8_t>(code & 0x7F);
+        codes[k] =
+            record.dpiEnabled[k] == 0 ? static_cast<std::uint8_t>(code | 0x80) : static_cast<std::uint8_t>(code & 0x7F);
     }
     return codes;
 }

@@ -54,19 +54,15 @@ void neonPayload(const ConfigRecord& record, Triple& effect, Triple& set0) {
 
 void LightingPayload(const ConfigRecord& record, Triple& lightEffect, Triple& optionSet0) {
     switch (record.lightMode) {
-        case kLightStandard:
-            lightEffect = {1, static_cast<std::uint8_t>(record.lightParamStandard + 1), 2};
-            optionSet0[0] = 1;
-            break;
-        case kLightRespiration:
-            respirationPayload(record, lightEffect, optionSet0);
-            break;
-        case kLightNeon:
-            neonPayload(record, lightEffect, optionSet0);
-            break;
-        default:
-            // Off or unknown: the mouse keeps the lighting it reported.
-            break;
+    case kLightStandard:
+        lightEffect = {1, static_cast<std::uint8_t>(record.lightParamStandard + 1), 2};
+        optionSet0[0] = 1;
+        break;
+    case kLightRespiration: respirationPayload(record, lightEffect, optionSet0); break;
+    case kLightNeon: neonPayload(record, lightEffect, optionSet0); break;
+    default:
+        // Off or unknown: the mouse keeps the lighting it reported.
+        break;
     }
 }
 

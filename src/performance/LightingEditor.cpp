@@ -30,8 +30,7 @@ std::string lightingText(const ConfigRecord& record, const TextCatalogue& catalo
     using Field = LightingEditor::Field;
     const std::uint8_t mode = record.lightMode;
     switch (field) {
-    case Field::Mode:
-        return mode < kModeRows.size() ? std::string(catalogue.text(kModeRows[mode])) : std::string();
+    case Field::Mode: return mode < kModeRows.size() ? std::string(catalogue.text(kModeRows[mode])) : std::string();
     case Field::Parameter: {
         // Off and unknown modes keep no parameter, so there is nothing to show.
         const Byte* param = lightParamField(record, mode);

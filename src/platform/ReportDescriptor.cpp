@@ -82,34 +82,34 @@ private:
 
 bool Parser::item(const Item& it) {
     switch (it.type) {
-        case ItemType::Main: return main(it);
-        case ItemType::Global: return global(it);
-        case ItemType::Local: local(it); return true;
-        case ItemType::Reserved: return true;  // unknown to this version of HID: skipped
+    case ItemType::Main: return main(it);
+    case ItemType::Global: return global(it);
+    case ItemType::Local: local(it); return true;
+    case ItemType::Reserved: return true;  // unknown to this version of HID: skipped
     }
     return true;
 }
 
 bool Parser::global(const Item& it) {
     switch (it.tag) {
-        case tag::kUsagePage: global_.usagePage = it.data; return true;
-        case tag::kReportSize: global_.reportSize = it.data; return true;
-        case tag::kReportCount: global_.reportCount = it.data; return true;
-        case tag::kReportId:
-            // Report id 0 is reserved for "no ids"; the kernel refuses such descriptors too.
-            if (it.data == 0 || it.data > 0xFF) return false;
-            global_.reportId = static_cast<std::uint8_t>(it.data);
-            numbered_ = true;
-            return true;
-        case tag::kPush:
-            if (stackSize_ == stack_.size()) return false;
-            stack_[stackSize_++] = global_;
-            return true;
-        case tag::kPop:
-            if (stackSize_ == 0) return false;
-            global_ = stack_[--stackSize_];
-            return true;
-        default: return true;  // logical/physical ranges and units do not change lengths
+    case tag::kUsagePage: global_.usagePage = it.data; return true;
+    case tag::kReportSize: global_.reportSize = it.data; return true;
+    case tag::kReportCount: global_.reportCount = it.data; return true;
+    case tag::kReportId:
+        // Report id 0 is reserved for "no ids"; the kernel refuses such descriptors too.
+        if (it.data == 0 || it.data > 0xFF) return false;
+        global_.reportId = static_cast<std::uint8_t>(it.data);
+        numbered_ = true;
+        return true;
+    case tag::kPush:
+        if (stackSize_ == stack_.size()) return false;
+        stack_[stackSize_++] = global_;
+        return true;
+    case tag::kPop:
+        if (stackSize_ == 0) return false;
+        global_ = stack_[--stackSize_];
+        return true;
+    default: return true;  // logical/physical ranges and units do not change lengths
     }
 }
 
@@ -120,15 +120,15 @@ void Parser::local(const Item& it) {
 bool Parser::main(const Item& it) {
     bool ok = true;
     switch (it.tag) {
-        case tag::kInput: ok = addReport(kInputType); break;
-        case tag::kOutput: ok = addReport(kOutputType); break;
-        case tag::kFeature: ok = addReport(kFeatureType); break;
-        case tag::kCollection: openCollection(); break;
-        case tag::kEndCollection:
-            if (depth_ == 0) return false;
-            --depth_;
-            break;
-        default: break;
+    case tag::kInput: ok = addReport(kInputType); break;
+    case tag::kOutput: ok = addReport(kOutputType); break;
+    case tag::kFeature: ok = addReport(kFeatureType); break;
+    case tag::kCollection: openCollection(); break;
+    case tag::kEndCollection:
+        if (depth_ == 0) return false;
+        --depth_;
+        break;
+    default: break;
     }
     firstUsage_.reset();  // local items apply to the next main item only
     return ok;

@@ -9,8 +9,8 @@ namespace tarvik::platform {
 class TrayListener {
 public:
     virtual ~TrayListener() = default;
-    virtual void trayClicked() = 0;       // left button up or double click
-    virtual void trayExitChosen() = 0;    // the menu's only item
+    virtual void trayClicked() = 0;     // left button up or double click
+    virtual void trayExitChosen() = 0;  // the menu's only item
 };
 
 class Tray {

@@ -35,16 +35,16 @@ void AppData::saveSkinChoice(const SkinChoice& choice) {
     const SkinSettings skin{choice.name, {choice.textColor.red, choice.textColor.green, choice.textColor.blue}};
     if (std::error_code ec = SaveSkinSettings(paths_.strIni, skin))
         sink_->message("Could not save the skin to " + paths_.strIni.string() + ": " + ec.message() +
-                          ". Check that the folder is writable.",
-                      "Warning");
+                           ". Check that the folder is writable.",
+                       "Warning");
 }
 
 void AppData::saveCaptions(const Captions& captions) {
     settings_.captions = captions;
     if (std::error_code ec = SaveCaptions(paths_.strIni, catalogue_.captionSection(), captions))
         sink_->message("Could not save the button captions to " + paths_.strIni.string() + ": " + ec.message() +
-                          ". Check that the folder is writable.",
-                      "Warning");
+                           ". Check that the folder is writable.",
+                       "Warning");
 }
 
 std::string AppData::text(TextRow row) const { return std::string(catalogue_.text(row)); }

@@ -27,7 +27,8 @@ std::optional<std::string> valueOf(const std::vector<std::string>& args, std::si
 }
 
 bool isOption(const std::string& arg, std::string_view name) {
-    return arg == name || (arg.size() > name.size() && arg.compare(0, name.size(), name) == 0 && arg[name.size()] == '=');
+    return arg == name ||
+           (arg.size() > name.size() && arg.compare(0, name.size(), name) == 0 && arg[name.size()] == '=');
 }
 
 }  // namespace
@@ -53,7 +54,8 @@ AppOptionsResult parseAppOptions(const std::vector<std::string>& args, std::stri
             options.dataDir = *value;
         } else if (isOption(arg, "--wire-log")) {
             auto value = valueOf(args, i, "--wire-log");
-            if (!value || value->empty()) return {std::nullopt, "--wire-log needs a file name, e.g. --wire-log wire.txt"};
+            if (!value || value->empty())
+                return {std::nullopt, "--wire-log needs a file name, e.g. --wire-log wire.txt"};
             options.wireLog = *value;
         } else {
             return {std::nullopt, "unknown argument '" + arg + "' (see " + std::string(program) + " --help)"};

@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "session/SimulatedMonitor.h"
 #include "platform/linux/HidrawBackend.h"
 #include "platform/linux/UdevMonitor.h"
+#include "session/SimulatedMonitor.h"
 
 namespace tarvik {
 namespace {

@@ -258,21 +258,12 @@ void writeValue(std::string& out, const Value& value, std::size_t indent);
 
 void writeScalar(std::string& out, const Value& value) {
     switch (value.kind) {
-        case Value::Kind::Null:
-            out += "null";
-            break;
-        case Value::Kind::Boolean:
-            out += value.boolean ? "true" : "false";
-            break;
-        case Value::Kind::Number:
-            out += value.text;
-            break;
-        case Value::Kind::String:
-            writeString(out, value.text);
-            break;
-        case Value::Kind::Array:
-        case Value::Kind::Object:
-            break;
+    case Value::Kind::Null: out += "null"; break;
+    case Value::Kind::Boolean: out += value.boolean ? "true" : "false"; break;
+    case Value::Kind::Number: out += value.text; break;
+    case Value::Kind::String: writeString(out, value.text); break;
+    case Value::Kind::Array:
+    case Value::Kind::Object: break;
     }
 }
 
@@ -324,10 +315,8 @@ void writeContainer(std::string& out, const Value& value, std::size_t indent) {
 }
 
 void writeValue(std::string& out, const Value& value, std::size_t indent) {
-    if (value.scalar())
-        writeScalar(out, value);
-    else
-        writeContainer(out, value, indent);
+    if (value.scalar()) writeScalar(out, value);
+    else writeContainer(out, value, indent);
 }
 
 }  // namespace
@@ -387,18 +376,12 @@ std::string itemPath(std::string_view parent, std::size_t index) {
 
 std::string_view kindName(Value::Kind kind) {
     switch (kind) {
-        case Value::Kind::Null:
-            return "null";
-        case Value::Kind::Boolean:
-            return "true or false";
-        case Value::Kind::Number:
-            return "a number";
-        case Value::Kind::String:
-            return "a string";
-        case Value::Kind::Array:
-            return "an array";
-        case Value::Kind::Object:
-            return "an object";
+    case Value::Kind::Null: return "null";
+    case Value::Kind::Boolean: return "true or false";
+    case Value::Kind::Number: return "a number";
+    case Value::Kind::String: return "a string";
+    case Value::Kind::Array: return "an array";
+    case Value::Kind::Object: return "an object";
     }
     return "";
 }

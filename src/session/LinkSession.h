@@ -5,13 +5,13 @@
 #include <functional>
 #include <memory>
 
-#include "session/DeviceSession.h"
 #include "device/DeviceContext.h"
 #include "device/DeviceImage.h"
 #include "device/DeviceLink.h"
 #include "device/EventListener.h"
 #include "platform/Clock.h"
 #include "platform/Hid.h"
+#include "session/DeviceSession.h"
 
 namespace tarvik {
 

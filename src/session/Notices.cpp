@@ -30,8 +30,8 @@ std::optional<Balloon> balloonFor(int number, int value, const NoticeTexts& text
 }
 
 std::string balloonLogLine(int code, int value, const Balloon& balloon) {
-    return "balloon code=" + std::to_string(code) + " value=" + std::to_string(value) + " title=\"" +
-           balloon.title + "\" text=\"" + balloon.text + "\" timeout=" + std::to_string(balloon.timeoutMs);
+    return "balloon code=" + std::to_string(code) + " value=" + std::to_string(value) + " title=\"" + balloon.title +
+           "\" text=\"" + balloon.text + "\" timeout=" + std::to_string(balloon.timeoutMs);
 }
 
 }  // namespace tarvik

@@ -506,10 +506,8 @@ void readMacroSlots(Reader& r, const Value& v, ConfigRecord& record) {
         if (!r.object(slot, path, {"loopCount", "records"})) return;
         const int number = static_cast<int>(i + 1);
         if (const auto count = r.whole(*slot.find("loopCount"), json::memberPath(path, "loopCount"))) {
-            if (std::string why = loopCount(*count); !why.empty())
-                r.fail(json::memberPath(path, "loopCount"), why);
-            else
-                SetLoopCount(record, number, static_cast<std::uint16_t>(*count));
+            if (std::string why = loopCount(*count); !why.empty()) r.fail(json::memberPath(path, "loopCount"), why);
+            else SetLoopCount(record, number, static_cast<std::uint16_t>(*count));
         }
         readRecords(r, *slot.find("records"), json::memberPath(path, "records"), macroSlot(record, number).subspan(2));
     }
@@ -640,8 +638,7 @@ void readCaptionSet(Reader& r, const Value& v, const std::string& path, CaptionS
                                  std::to_string(kMaxCaptionBytes));
         else if (std::ranges::any_of(*text, [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
             r.fail(itemPath, "holds a line break or control character; a caption is one line");
-        else
-            texts[b] = *text;
+        else texts[b] = *text;
     }
 }
 
@@ -679,10 +676,8 @@ std::optional<ConfigRecord> fromDocument(std::string_view text, DocumentError* e
     const auto root = json::parse(text, &syntax);
     Reader r;
     ConfigRecord record{};
-    if (!root)
-        r.fail(syntax.path, syntax.reason);
-    else if (readHeader(r, *root))
-        readRecord(r, *root, record);
+    if (!root) r.fail(syntax.path, syntax.reason);
+    else if (readHeader(r, *root)) readRecord(r, *root, record);
     if (!r.failed()) checkRules(r, record);
     std::optional<Captions> read;
     if (!r.failed()) readCaptions(r, *root, read);

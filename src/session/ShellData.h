@@ -15,7 +15,7 @@
 namespace tarvik {
 
 struct SkinChoice {
-    std::string name;              // "Path" of "str.ini": a folder name under the skins root
+    std::string name;  // "Path" of "str.ini": a folder name under the skins root
     platform::Rgb textColor{0, 255, 0};
     bool operator==(const SkinChoice&) const = default;
 };

@@ -1,9 +1,9 @@
 // Change queue with an eventfd that is readable while changes are pending.
 #include "session/SimulatedMonitor.h"
 
-#include <cstdint>
 #include <sys/eventfd.h>
 #include <unistd.h>
+#include <cstdint>
 
 namespace tarvik {
 

@@ -66,11 +66,11 @@ std::error_code keepUnusedFile(ConfigFile& file, platform::UserSink& sink) {
 
 std::string ConfigLoad::reason() const {
     switch (status) {
-        case Status::Loaded: return {};
-        case Status::Missing: return std::make_error_code(std::errc::no_such_file_or_directory).message();
-        case Status::DanglingLink: return "dangling symbolic link";
-        case Status::Unreadable: return error.message();
-        case Status::WrongSize: return "wrong size " + std::to_string(size);
+    case Status::Loaded: return {};
+    case Status::Missing: return std::make_error_code(std::errc::no_such_file_or_directory).message();
+    case Status::DanglingLink: return "dangling symbolic link";
+    case Status::Unreadable: return error.message();
+    case Status::WrongSize: return "wrong size " + std::to_string(size);
     }
     return {};
 }
@@ -82,8 +82,8 @@ ConfigLoad ReadConfigFile(ConfigFile& file, ConfigRecord& record) {
 
 ConfigLoad LoadConfig(ConfigFile& file, ConfigRecord& record, platform::UserSink& sink) {
     const ConfigLoad load = ReadConfigFile(file, record);
-    const bool absent = load.status == ConfigLoad::Status::Missing ||
-                        load.status == ConfigLoad::Status::DanglingLink || load.error == std::errc::not_a_directory;
+    const bool absent = load.status == ConfigLoad::Status::Missing || load.status == ConfigLoad::Status::DanglingLink ||
+                        load.error == std::errc::not_a_directory;
     if (absent) sink.message(kMissingText, "");
     if (load.loaded())
         sink.trace(format("Prpgram First Run Flag:%d\nRead Size is: %d", file.firstRunFlag,
@@ -113,8 +113,8 @@ std::error_code SaveConfig(ConfigFile& file, const ConfigRecord& record, platfor
     }
     file.firstRunFlag = 1;
     file.lastLoad = outcome(ConfigLoad::Status::Loaded);
-    sink.trace(format("Data num:%d BYTE -%d BYTE\n Struct size:%d BYTE", 1,
-                      static_cast<int>(kConfigRecordSize), static_cast<int>(kConfigRecordSize)));
+    sink.trace(format("Data num:%d BYTE -%d BYTE\n Struct size:%d BYTE", 1, static_cast<int>(kConfigRecordSize),
+                      static_cast<int>(kConfigRecordSize)));
     return {};
 }
 

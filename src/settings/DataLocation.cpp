@@ -51,9 +51,7 @@ std::optional<std::string> processEnv(std::string_view name) {
     return std::string(value);
 }
 
-DataPaths dataPathsIn(const path& dir) {
-    return {dir, dir / "config.bin", dir / "record.ini", dir / "str.ini"};
-}
+DataPaths dataPathsIn(const path& dir) { return {dir, dir / "config.bin", dir / "record.ini", dir / "str.ini"}; }
 
 DataPaths resolveDataPaths(const std::optional<path>& overrideDir, const path& exePath, const EnvLookup& env) {
     if (overrideDir && !overrideDir->empty()) return dataPathsIn(*overrideDir);

@@ -72,7 +72,7 @@ Captions defaultCaptions(const TextCatalogue& catalogue) {
     const CaptionSet set = {
         std::string(catalogue.text(TextRow::LeftClick)), std::string(catalogue.text(TextRow::RightClick)),
         std::string(catalogue.text(TextRow::MidClick)),  std::string(catalogue.text(TextRow::Forward)),
-        std::string(catalogue.text(TextRow::Backward)),   std::string("DPI Loop"),
+        std::string(catalogue.text(TextRow::Backward)),  std::string("DPI Loop"),
         std::string(catalogue.text(TextRow::FireKey)),   std::string(catalogue.text(TextRow::KeyOff)),
         std::string(catalogue.text(TextRow::KeyOff)),    std::string(catalogue.text(TextRow::KeyOff)),
         std::string(catalogue.text(TextRow::KeyOff)),    std::string(catalogue.text(TextRow::KeyOff)),

@@ -1,20 +1,19 @@
 // Unix-socket control channel between tarvikctl and a simulated `tarvik`.
 #include "simulator/ControlSocket.h"
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <cerrno>
 #include <charconv>
 #include <cstdlib>
 #include <cstring>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
 
-#include "platform/linux/RuntimeFolder.h"
 #include "base/UniqueFd.h"
+#include "platform/linux/RuntimeFolder.h"
 
 namespace tarvik::simulator {
 namespace {
-
 
 // A request is one short line; a peer that sends nothing must not stall the interface thread.
 constexpr timeval kIoTimeout{1, 0};
@@ -96,8 +95,7 @@ std::optional<PressRequest> parsePressLine(std::string_view line, std::string* e
     std::string_view number = nextWord(rest);
     int value = -1;
     auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (number.empty() || ec != std::errc() || end != number.data() + number.size() || value < 0 ||
-        value > 255)
+    if (number.empty() || ec != std::errc() || end != number.data() + number.size() || value < 0 || value > 255)
         return fail("value \"" + std::string(number) + "\" is not a number from 0 to 255");
     if (!nextWord(rest).empty()) return fail("unexpected text after the value");
     return PressRequest{*code, value};
@@ -150,8 +148,7 @@ bool ControlServer::listen(const std::string& path, std::string* error) {
     ::unlink(path.c_str());  // stale socket of a run that did not clean up
     UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
     if (fd.get() < 0) return fail(std::string("cannot create socket: ") + std::strerror(errno));
-    if (::bind(fd.get(), reinterpret_cast<const sockaddr*>(&addr), sizeof addr) != 0 ||
-        ::listen(fd.get(), 4) != 0)
+    if (::bind(fd.get(), reinterpret_cast<const sockaddr*>(&addr), sizeof addr) != 0 || ::listen(fd.get(), 4) != 0)
         return fail("cannot listen on " + path + ": " + std::strerror(errno));
     listenFd_ = fd.release();
     path_ = path;

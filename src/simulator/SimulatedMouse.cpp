@@ -21,9 +21,7 @@ bool checksumHolds(const CommandPacket& p) {
     return (sum & 0xFF) == 0xFF;
 }
 
-bool isHandshake(const CommandPacket& p) {
-    return std::equal(p.begin(), p.begin() + 5, kHandshakePacket.begin());
-}
+bool isHandshake(const CommandPacket& p) { return std::equal(p.begin(), p.begin() + 5, kHandshakePacket.begin()); }
 
 CommandPacket packetOf(std::span<const std::uint8_t> report) {
     CommandPacket p{};
@@ -37,16 +35,14 @@ std::span<std::uint8_t> blockTarget(MouseState& s, const CommandPacket& p) {
     switch (p[packet::kOpcode]) {
     case opcode::kWriteColorBlock:
         return n <= 1 ? std::span<std::uint8_t>(s.colorBlocks[static_cast<std::size_t>(n)]) : std::span<std::uint8_t>{};
-    case opcode::kWriteDpiCodes:
-        return n == 4 ? std::span<std::uint8_t>(s.dpiCodes) : std::span<std::uint8_t>{};
+    case opcode::kWriteDpiCodes: return n == 4 ? std::span<std::uint8_t>(s.dpiCodes) : std::span<std::uint8_t>{};
     case opcode::kWriteKeyMatrix:
         if (n < 1 || n > kKeyMatrices) return {};
         return std::span(s.keyMatrices).subspan(static_cast<std::size_t>(n - 1) * kKeyMatrixSize, kKeyMatrixSize);
     case opcode::kWriteMacroSlot:
         if (n < 1 || n > kMacroSlots) return {};
         return std::span(s.macroSlots).subspan(static_cast<std::size_t>(n - 1) * kMacroSlotBytes, kMacroSlotBytes);
-    default:
-        return {};
+    default: return {};
     }
 }
 
@@ -140,7 +136,8 @@ void SimulatedMouse::answerBlock(std::uint8_t opcode, std::uint8_t number, std::
     answer(makePacket(opcode, number, length));
     std::vector<std::uint8_t> bytes(chunkCount(length) * kChunkSize, kNoise);
     std::copy_n(data.begin(), std::min(data.size(), bytes.size()), bytes.begin());
-    if (claimed < 0) std::fill(bytes.begin() + static_cast<std::ptrdiff_t>(std::min(data.size(), bytes.size())), bytes.end(), 0);
+    if (claimed < 0)
+        std::fill(bytes.begin() + static_cast<std::ptrdiff_t>(std::min(data.size(), bytes.size())), bytes.end(), 0);
     for (std::size_t k = 0; k < chunkCount(length); ++k) {
         std::array<std::uint8_t, 32> chunk{};
         std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(k * kChunkSize), kChunkSize, chunk.begin());
@@ -167,16 +164,13 @@ void SimulatedMouse::execute(const CommandPacket& p) {
         break;
     }
     case opcode::kWriteEffect: std::copy_n(p.begin() + 1, 3, s.lightEffect.begin()); break;
-    case opcode::kReadEffect:
-        answer(makePacket(p[0], s.lightEffect[0], s.lightEffect[1], s.lightEffect[2]));
-        break;
-    case opcode::kReadColorBlock:
-        answerBlock(p[0], wild ? 7 : n, s.colorBlocks[n & 1]);
-        break;
+    case opcode::kReadEffect: answer(makePacket(p[0], s.lightEffect[0], s.lightEffect[1], s.lightEffect[2])); break;
+    case opcode::kReadColorBlock: answerBlock(p[0], wild ? 7 : n, s.colorBlocks[n & 1]); break;
     case opcode::kReadMacroSlot: {
         const int slot = std::clamp<int>(n, 1, kMacroSlots);
-        answerBlock(p[0], wild ? 13 : n,
-                    std::span(s.macroSlots).subspan(static_cast<std::size_t>(slot - 1) * kMacroSlotBytes, kMacroSlotBytes));
+        answerBlock(
+            p[0], wild ? 13 : n,
+            std::span(s.macroSlots).subspan(static_cast<std::size_t>(slot - 1) * kMacroSlotBytes, kMacroSlotBytes));
         break;
     }
     case opcode::kWriteColorBlock:

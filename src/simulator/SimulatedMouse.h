@@ -58,7 +58,8 @@ struct MouseState {
 
 inline constexpr std::array<std::uint8_t, 4> kDefaultSensorSettings{0x00, 0x01, 0x00, 0x05};
 inline constexpr std::array<std::uint8_t, 3> kDefaultEffect{0x01, 0x05, 0x00};
-inline constexpr std::array<std::array<std::uint8_t, 3>, 2> kDefaultOptionSets{{{0x03, 0x04, 0x05}, {0x06, 0x07, 0x08}}};
+inline constexpr std::array<std::array<std::uint8_t, 3>, 2> kDefaultOptionSets{
+    {{0x03, 0x04, 0x05}, {0x06, 0x07, 0x08}}};
 MouseState defaultMouseState();
 // Every setting the mouse holds, field after field in declaration order, to compare two mice.
 std::vector<std::uint8_t> stateBytes(const MouseState& s);

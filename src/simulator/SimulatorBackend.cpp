@@ -95,7 +95,10 @@ public:
     SimHandle& operator=(const SimHandle&) = delete;
 
     bool setFeature(std::span<const std::uint8_t> report) override {
-        return onCommand([&](SimulatedMouse& m) { m.setFeature(report); return true; });
+        return onCommand([&](SimulatedMouse& m) {
+            m.setFeature(report);
+            return true;
+        });
     }
     bool getFeature(std::span<std::uint8_t> report) override {
         return onCommand([&](SimulatedMouse& m) { return m.getFeature(report); });
@@ -103,11 +106,17 @@ public:
     std::size_t read(std::span<std::uint8_t> report) override {
         if (role_ == SimInterface::Role::Event) return readEventNow(report);
         std::size_t got = 0;
-        onCommand([&](SimulatedMouse& m) { got = m.input(report); return got > 0; });
+        onCommand([&](SimulatedMouse& m) {
+            got = m.input(report);
+            return got > 0;
+        });
         return got;
     }
     bool write(std::span<const std::uint8_t> report) override {
-        return onCommand([&](SimulatedMouse& m) { m.output(report); return true; });
+        return onCommand([&](SimulatedMouse& m) {
+            m.output(report);
+            return true;
+        });
     }
 
     HidEventRead readEvent(std::span<std::uint8_t> report, platform::WakeEvent& wake) override {
@@ -155,17 +164,23 @@ private:
 }  // namespace
 
 SimInterface commandCollection() {
-    return {"/sim/hidraw-command", SimInterface::Role::Command, {kMouseVendor, kMouseProduct, 0x0100},
+    return {"/sim/hidraw-command",
+            SimInterface::Role::Command,
+            {kMouseVendor, kMouseProduct, 0x0100},
             {0xFF00, 0xFF00, kSimFeatureLength, kSimChunkLength, kSimChunkLength}};
 }
 
 SimInterface eventCollection() {
-    return {"/sim/hidraw-event", SimInterface::Role::Event, {kMouseVendor, kMouseProduct, 0x0100},
+    return {"/sim/hidraw-event",
+            SimInterface::Role::Event,
+            {kMouseVendor, kMouseProduct, 0x0100},
             {0xFF01, 0xFF01, 0, kSimEventLength, 0}};
 }
 
 SimInterface foreignDevice(int n) {
-    return {"/sim/hidraw-foreign" + std::to_string(n), SimInterface::Role::Foreign, {0x046D, 0xC077, 0x0100},
+    return {"/sim/hidraw-foreign" + std::to_string(n),
+            SimInterface::Role::Foreign,
+            {0x046D, 0xC077, 0x0100},
             {0xFF00, 0xFF00, kSimFeatureLength, kSimChunkLength, kSimChunkLength}};
 }
 

@@ -26,7 +26,7 @@ struct SimInterface {
     platform::HidCapabilities caps;
     // Further top-level collections on the same node, after the one `caps` describes.
     std::vector<platform::HidCapabilities> moreCollections{};
-    bool probeable = true;  // its identity can be read
+    bool probeable = true;    // its identity can be read
     bool describable = true;  // its capabilities can be read
     bool openable = true;
     bool denied = false;  // opening it fails as a node without the user's rights does

@@ -43,9 +43,10 @@ UhidMouse::~UhidMouse() { unplug(); }
 bool UhidMouse::create(const UhidInterface& interface, std::string* error) {
     UniqueFd fd(::open(uhidPath_.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK));
     if (!fd) {
-        if (error) *error = "cannot open " + uhidPath_ + ": " + std::strerror(errno) +
-                            (errno == ENOENT ? " (load the uhid module: modprobe uhid)" : "") +
-                            (errno == EACCES ? " (run it as root)" : "");
+        if (error)
+            *error = "cannot open " + uhidPath_ + ": " + std::strerror(errno) +
+                     (errno == ENOENT ? " (load the uhid module: modprobe uhid)" : "") +
+                     (errno == EACCES ? " (run it as root)" : "");
         return false;
     }
     auto request = std::make_unique<uhid_event>();
@@ -61,7 +62,9 @@ bool UhidMouse::create(const UhidInterface& interface, std::string* error) {
     c.version = 0x0100;
     std::ranges::copy(interface.descriptor, c.rd_data);
     if (!writeEvent(fd.get(), *request)) {
-        if (error) *error = "the kernel refused the virtual " + std::string(interface.name) + " interface: " + std::strerror(errno);
+        if (error)
+            *error =
+                "the kernel refused the virtual " + std::string(interface.name) + " interface: " + std::strerror(errno);
         return false;
     }
     devices_.push_back({std::move(fd), interface});
@@ -144,7 +147,8 @@ void UhidMouse::handle(Device& device, const uhid_event& request) {
     }
     case UHID_OUTPUT:
         if (device.interface.command && request.u.output.rtype == UHID_OUTPUT_REPORT) {
-            mouse_.output(std::span(request.u.output.data, std::min<std::size_t>(request.u.output.size, UHID_DATA_MAX)));
+            mouse_.output(
+                std::span(request.u.output.data, std::min<std::size_t>(request.u.output.size, UHID_DATA_MAX)));
             flushWire();
         }
         break;

@@ -7,9 +7,7 @@ namespace tarvik {
 struct ClientRect {
     int left = 0, top = 0, right = 0, bottom = 0;
 
-    constexpr bool contains(int x, int y) const {
-        return left <= x && x < right && top <= y && y < bottom;
-    }
+    constexpr bool contains(int x, int y) const { return left <= x && x < right && top <= y && y < bottom; }
     constexpr int width() const { return right - left; }
     constexpr int height() const { return bottom - top; }
     constexpr bool operator==(const ClientRect&) const = default;

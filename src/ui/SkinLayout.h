@@ -5,14 +5,14 @@
 namespace tarvik::layout {
 
 struct Rect {
-  int left, top, right, bottom;
-  constexpr int width() const { return right - left; }
-  constexpr int height() const { return bottom - top; }
-  constexpr bool contains(int x, int y) const { return left <= x && x < right && top <= y && y < bottom; }
+    int left, top, right, bottom;
+    constexpr int width() const { return right - left; }
+    constexpr int height() const { return bottom - top; }
+    constexpr bool contains(int x, int y) const { return left <= x && x < right && top <= y && y < bottom; }
 };
 
 struct Size {
-  int width, height;
+    int width, height;
 };
 
 // ---- Image sizes (the art is drawn at exactly these sizes) ----
@@ -22,10 +22,10 @@ inline constexpr Size kTextButton{105, 21};   // button-normal / button-over
 inline constexpr Size kFrameButton{18, 18};   // close, min, Skins
 inline constexpr Size kPageButton{40, 40};    // PrePage / NextPage
 inline constexpr Size kDropdownBox{211, 21};
-inline constexpr Size kTickBox{16, 16};            // Pane / PaneMakingTick
-inline constexpr Size kSliderSegment{20, 12};      // slider-light / slider-dark, 24 px pitch
-inline constexpr Size kDpiTick{24, 14};            // slider-DPI-light / dark, 18 px pitch
-inline constexpr Size kReportRateStop{72, 16};     // slider-RP-light / dark
+inline constexpr Size kTickBox{16, 16};         // Pane / PaneMakingTick
+inline constexpr Size kSliderSegment{20, 12};   // slider-light / slider-dark, 24 px pitch
+inline constexpr Size kDpiTick{24, 14};         // slider-DPI-light / dark, 18 px pitch
+inline constexpr Size kReportRateStop{72, 16};  // slider-RP-light / dark
 
 // ---- Main window frame ----
 inline constexpr int kTitleBarHeight = 34;
@@ -60,7 +60,7 @@ inline constexpr int kBoxArrowWidth = 22;   // the drop-down arrow at the box's 
 // The list of boxes 0-5 hangs below its box; the one of box 6 would run into the footer, so it
 // stands to the right of the boxes.
 constexpr Rect buttonList(int k) {
-  return k < kButtonBoxCount - 1 ? Rect{252, 221 + 23 * k, 463, 491 + 23 * k} : Rect{463, 100, 674, 370};
+    return k < kButtonBoxCount - 1 ? Rect{252, 221 + 23 * k, 463, 491 + 23 * k} : Rect{463, 100, 674, 370};
 }
 inline constexpr int kListItemHeight = 16;  // sixteen items fill a button list without scrolling
 inline constexpr Size kDpiSubList{60, 80};  // beside "DPI Switch"; wider fonts widen it
@@ -69,14 +69,14 @@ inline constexpr Rect kModeB{357, 518, 462, 539};
 inline constexpr Rect kButtonDefault{307, 549, 412, 570};
 
 struct Point {
-  int x, y;
+    int x, y;
 };
 
 // Numbered badges on the mouse drawing (centre, radius 9) and the spot of the button each points at;
 // index = user button 0..6, shown as "1".."7".
 struct ButtonCallout {
-  Point badge;
-  Point target;
+    Point badge;
+    Point target;
 };
 inline constexpr int kBadgeRadius = 9;
 inline constexpr ButtonCallout kButtonCallouts[kButtonBoxCount] = {
@@ -102,16 +102,16 @@ inline constexpr Rect kDpiGroupCaption{494, 186, 760, 206};  // "DPI Setting"
 inline constexpr int kDpiStages = 4;
 inline constexpr int kDpiMaxTicks = 12;
 inline constexpr int kDpiTickPitch = 18;
-inline constexpr int kDpiTicksBottom = 444;  // tick 1 ends 2 px above this line
+inline constexpr int kDpiTicksBottom = 444;                 // tick 1 ends 2 px above this line
 constexpr int dpiStageLeft(int s) { return 566 + 78 * s; }  // stage 0..3
 // Tick t (1..12, 1 at the bottom) of stage s: image rectangle, also its click region.
 constexpr Rect dpiTick(int s, int t) {
-  return {dpiStageLeft(s) + 42, kDpiTicksBottom - kDpiTickPitch * t + 2, dpiStageLeft(s) + 66,
-          kDpiTicksBottom - kDpiTickPitch * t + 16};
+    return {dpiStageLeft(s) + 42, kDpiTicksBottom - kDpiTickPitch * t + 2, dpiStageLeft(s) + 66,
+            kDpiTicksBottom - kDpiTickPitch * t + 16};
 }
 constexpr Rect dpiTickLabel(int s, int t) {  // right-aligned DPI value left of its tick
-  return {dpiStageLeft(s), kDpiTicksBottom - kDpiTickPitch * t, dpiStageLeft(s) + 38,
-          kDpiTicksBottom - kDpiTickPitch * (t - 1)};
+    return {dpiStageLeft(s), kDpiTicksBottom - kDpiTickPitch * t, dpiStageLeft(s) + 38,
+            kDpiTicksBottom - kDpiTickPitch * (t - 1)};
 }
 constexpr Rect dpiStageBox(int s) { return {dpiStageLeft(s) + 46, 452, dpiStageLeft(s) + 62, 468}; }
 constexpr Rect dpiStageNumber(int s) { return {dpiStageLeft(s) + 40, 468, dpiStageLeft(s) + 68, 482}; }
@@ -134,12 +134,12 @@ inline constexpr int kSliderPitch = 24;
 constexpr int pointerSliderTop(int i) { return 168 + 80 * i; }
 constexpr Rect pointerSliderCaption(int i) { return {36, pointerSliderTop(i), 420, pointerSliderTop(i) + 20}; }
 constexpr Rect sliderSegment(int i, int k) {
-  return {96 + kSliderPitch * k, pointerSliderTop(i) + 28, 116 + kSliderPitch * k, pointerSliderTop(i) + 40};
+    return {96 + kSliderPitch * k, pointerSliderTop(i) + 28, 116 + kSliderPitch * k, pointerSliderTop(i) + 40};
 }
 constexpr Rect sliderNumber(int i, int k) {  // "1".."11" under the segment
-  return {94 + kSliderPitch * k, pointerSliderTop(i) + 44, 118 + kSliderPitch * k, pointerSliderTop(i) + 58};
+    return {94 + kSliderPitch * k, pointerSliderTop(i) + 44, 118 + kSliderPitch * k, pointerSliderTop(i) + 58};
 }
-constexpr Rect pointerBox(int i) { return {96, 424 + 36 * i, 112, 440 + 36 * i}; }     // 0 precision, 1 one screen
+constexpr Rect pointerBox(int i) { return {96, 424 + 36 * i, 112, 440 + 36 * i}; }  // 0 precision, 1 one screen
 constexpr Rect pointerBoxLabel(int i) { return {120, 422 + 36 * i, 430, 442 + 36 * i}; }
 inline constexpr Rect kPointerDefault{175, 528, 280, 549};
 

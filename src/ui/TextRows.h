@@ -7,7 +7,7 @@ namespace tarvik {
 enum class TextRow : int {
     BasicSettings = 1,             // Basic Settings
     AdvancedSettings = 2,          // Advanced Settings
-    ColorSetting = 3,             // Color Setting
+    ColorSetting = 3,              // Color Setting
     Ok = 4,                        // OK
     Apply = 5,                     // Apply
     Cancel = 6,                    // Cancel

@@ -63,8 +63,12 @@ TEST_F(AdvancedMacro, RecordedKeystrokesBecomeLines) {
          {{kEnter, false, false}, {kKeyA, true, false}},
          {"A   Dn"}},
         {"X11 repeats a held key as unmarked release and press pairs with one time stamp",
-         {{kKeyA, true, false, 100}, {kKeyA, false, false, 600}, {kKeyA, true, false, 600},
-          {kKeyA, false, false, 633}, {kKeyA, true, false, 633}, {kKeyA, false, false, 700}},
+         {{kKeyA, true, false, 100},
+          {kKeyA, false, false, 600},
+          {kKeyA, true, false, 600},
+          {kKeyA, false, false, 633},
+          {kKeyA, true, false, 633},
+          {kKeyA, false, false, 700}},
          {"A   Dn", "50 ms", "A   Up"}},
     };
     for (const Case& c : cases) {

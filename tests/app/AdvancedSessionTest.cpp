@@ -23,18 +23,19 @@ struct MacroAnswer : NoParameterDialogs {
 struct SessionRig : FreshInstallShell {
     SessionRig()
         : FreshInstallShell("", {.applyPointerSettings = [this](const ConfigRecord&) {
-                                     sync->writePointerSettings(records.current);
-                                 }}) {
+                                sync->writePointerSettings(records.current);
+                            }}) {
         for (const char* skin : {"Carbon", "Arctic"})
             writeImage(skins.root() / skin / "delay-time.png", 384, 286, kMainColor);
         sync.emplace(desktop, window->sink());
         window->setPage(PageState::Advanced,
                         makeAdvancedPage(*window, records.current, *data, messages, *sync, data->paths().recordIni,
-                                         delayDialogPrompt(window->skin(), [] { return LanguageId::EN; }, messages,
-                                                           window.get(), [](CDelayTimeDialog& dialog) {
-                                                               QTest::keyClicks(dialog.field(), "300");
-                                                               dialog.clickAt(centre(L::kDialogOk));
-                                                           })));
+                                         delayDialogPrompt(
+                                             window->skin(), [] { return LanguageId::EN; }, messages, window.get(),
+                                             [](CDelayTimeDialog& dialog) {
+                                                 QTest::keyClicks(dialog.field(), "300");
+                                                 dialog.clickAt(centre(L::kDialogOk));
+                                             })));
         window->setParameterDialogs(&dialogs);
         window->OnInitDialog();
         window->show();
@@ -94,8 +95,8 @@ TEST(AdvancedSession, RecordedMacroAssignedToAButtonReachesTheMouse) {
     ConfigRecord expected{};
     SetLoopCount(expected, 1, 3);
     compileIntoSlot(macroSlot(expected, 1), static_cast<int>(lines.size()), lines);
-    EXPECT_TRUE(std::equal(mouse.macroSlots.begin(), mouse.macroSlots.begin() + kMacroSlotSize,
-                           macroSlot(expected, 1).begin()))
+    EXPECT_TRUE(
+        std::equal(mouse.macroSlots.begin(), mouse.macroSlots.begin() + kMacroSlotSize, macroSlot(expected, 1).begin()))
         << slotHex(std::span<const Byte>(mouse.macroSlots.data(), kMacroSlotSize));
     const std::size_t entry = 4 * static_cast<std::size_t>(kSlotOfButton[2]);
     EXPECT_EQ((KeyEntry{mouse.keyMatrices[entry], mouse.keyMatrices[entry + 1], mouse.keyMatrices[entry + 2],

@@ -2,8 +2,8 @@
 // that loads and saves, so a save in the same process ends the first run.
 #include <gtest/gtest.h>
 
-#include "session/AppData.h"
 #include "platform/fake/RecordingSink.h"
+#include "session/AppData.h"
 #include "settings/TempFolder.h"
 
 namespace tarvik {

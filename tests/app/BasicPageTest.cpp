@@ -26,7 +26,12 @@ const std::array<KeyEntry, 16> kDefaultMatrix{{
     {0x07, 0x00, 0x03, 0x00},  // slot 5: button 5, DPI Loop
     kOff,                      // slot 6: button 7, Key Off
     {0x0A, 0xF0, 0x22, 0x03},  // slot 7: button 6, Triple-click
-    kOff, kOff, kOff, kOff, kOff, kOff,
+    kOff,
+    kOff,
+    kOff,
+    kOff,
+    kOff,
+    kOff,
     {0x01, 0x00, 0xF7, 0x00},
     {0x01, 0x00, 0xF8, 0x00},
 }};
@@ -81,21 +86,42 @@ TEST(BasicPage, ParameterItemsStoreWhatTheirDialogReturns) {
         KeyEntry entry;
     };
     const Case cases[] = {
-        {kFnComboKey, [](FakeDialogs& d) { d.comboAnswer = ComboKeyResult{"Left Ctrl", "A", ""}; },
-         "Combo Key-Left Ctrl+A", {0x00, 0x01, 0x04, 0x00}},
-        {kFnMacroKey, [](FakeDialogs& d) { d.macroAnswer = MacroResult{2, 2, "Burst"}; }, "Macro Key-Burst",
+        {kFnComboKey,
+         [](FakeDialogs& d) {
+             d.comboAnswer = ComboKeyResult{"Left Ctrl", "A", ""};
+         },
+         "Combo Key-Left Ctrl+A",
+         {0x00, 0x01, 0x04, 0x00}},
+        {kFnMacroKey,
+         [](FakeDialogs& d) {
+             d.macroAnswer = MacroResult{2, 2, "Burst"};
+         },
+         "Macro Key-Burst",
          {0x09, 0x01, 0x03, 0x00}},
-        {kFnMultimedia, [](FakeDialogs& d) { d.mediaAnswer = MediaResult{0, "Next"}; }, "Multimedia-Next",
+        {kFnMultimedia,
+         [](FakeDialogs& d) {
+             d.mediaAnswer = MediaResult{0, "Next"};
+         },
+         "Multimedia-Next",
          {0x03, 0x00, 0xB5, 0x00}},
-        {kFnWindows, [](FakeDialogs& d) { d.windowsAnswer = WindowsResult{6, "Browser-Back"}; }, "Browser-Back",
+        {kFnWindows,
+         [](FakeDialogs& d) {
+             d.windowsAnswer = WindowsResult{6, "Browser-Back"};
+         },
+         "Browser-Back",
          {0x03, 0x00, 0x24, 0x02}},
-        {kFnFireKey, [](FakeDialogs& d) { d.fireAnswer = FireKeyResult{37, "L-SHIFT", 5, 0}; }, "Fire Key-L-SHIFT",
+        {kFnFireKey,
+         [](FakeDialogs& d) {
+             d.fireAnswer = FireKeyResult{37, "L-SHIFT", 5, 0};
+         },
+         "Fire Key-L-SHIFT",
          {0x0A, 0xE1, 0x05, 0x00}},
-        {kFnSingleKey, [](FakeDialogs& d) { d.singleAnswer = SingleKeyResult{"Enter"}; }, "Single Key-Enter",
+        {kFnSingleKey,
+         [](FakeDialogs& d) { d.singleAnswer = SingleKeyResult{"Enter"}; },
+         "Single Key-Enter",
          {0x00, 0x00, 0x28, 0x00}},
         // A name without a code: the key is off while the caption still names it.
-        {kFnSingleKey, [](FakeDialogs& d) { d.singleAnswer = SingleKeyResult{"Mystery"}; }, "Single Key-Mystery",
-         kOff},
+        {kFnSingleKey, [](FakeDialogs& d) { d.singleAnswer = SingleKeyResult{"Mystery"}; }, "Single Key-Mystery", kOff},
     };
     BasicRig rig;
     rig.click(L::kButtonDefault);
@@ -116,7 +142,7 @@ TEST(BasicPage, ACancelledDialogLeavesTheButtonAsItWas) {
     const ConfigRecord before = rig.record();
     for (int item = kFnWindows; item <= kFnMacroKey; ++item) {
         SCOPED_TRACE(item);
-        rig.assign(2, item);  // every dialog answers nullopt
+        rig.assign(2, item);              // every dialog answers nullopt
         EXPECT_EQ(rig.record(), before);  // function code and parameter rows alike
         EXPECT_EQ(rig.caption(0, 2), "Mid Click");
         EXPECT_EQ(rig.page().buttonList(), nullptr);
@@ -133,7 +159,7 @@ TEST(BasicPage, TheDpiSwitchItemItselfChangesNothing) {
     EXPECT_EQ(rig.record(), before);
     EXPECT_EQ(rig.caption(0, 1), "Right Click");
     ASSERT_NE(rig.page().buttonList(), nullptr);  // the list stays open
-    rig.click(700, 60);                            // a click beside it closes it
+    rig.click(700, 60);                           // a click beside it closes it
     EXPECT_EQ(rig.page().buttonList(), nullptr);
 }
 
@@ -228,8 +254,7 @@ TEST(BasicPage, TheLastStageOnStaysOn) {
     rig.click(L::dpiStageBox(2));
     EXPECT_EQ(rig.record().dpiEnabled, (std::array<Byte, 4>{1, 0, 0, 0}));
     rig.apply();
-    EXPECT_EQ(rig.sim.mouse().state().dpiCodes,
-              (std::array<Byte, 8>{0x01, 0x81, 0x81, 0x81, 0x80, 0x80, 0x80, 0x80}));
+    EXPECT_EQ(rig.sim.mouse().state().dpiCodes, (std::array<Byte, 8>{0x01, 0x81, 0x81, 0x81, 0x80, 0x80, 0x80, 0x80}));
 }
 
 TEST(BasicPage, OnlyTheSwatchOfAStageThatIsOnOpensTheChooser) {
@@ -297,11 +322,12 @@ TEST(BasicPage, LightingListsOpenWhereAllTheirEntriesFit) {
         int entries;
     };
     const Case cases[] = {
-        {"EN", -1, 0, 3}, {"CHS", -1, 0, 3}, {"EN", 0, 1, 10}, {"EN", 2, 1, 30}, {"CHT", 2, 1, 30},
-        {"EN", 1, 2, 2},  {"CHS", 2, 2, 2},
+        {"EN", -1, 0, 3},  {"CHS", -1, 0, 3}, {"EN", 0, 1, 10}, {"EN", 2, 1, 30},
+        {"CHT", 2, 1, 30}, {"EN", 1, 2, 2},   {"CHS", 2, 2, 2},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.language) + " row " + std::to_string(c.row) + " after mode " + std::to_string(c.mode));
+        SCOPED_TRACE(std::string(c.language) + " row " + std::to_string(c.row) + " after mode " +
+                     std::to_string(c.mode));
         BasicRig rig(0, c.language);
         if (c.mode >= 0) rig.chooseLight(0, c.mode);
         rig.click(L::lightValue(c.row));
@@ -309,7 +335,8 @@ TEST(BasicPage, LightingListsOpenWhereAllTheirEntriesFit) {
         ASSERT_NE(list, nullptr);
         ASSERT_EQ(list->count(), c.entries);
         EXPECT_TRUE(rig.window->rect().contains(list->geometry()));
-        EXPECT_FALSE(list->geometry().intersects(QRect(QPoint(L::kOk.left, L::kOk.top), QPoint(L::kApply.right, L::kApply.bottom))));
+        EXPECT_FALSE(list->geometry().intersects(
+            QRect(QPoint(L::kOk.left, L::kOk.top), QPoint(L::kApply.right, L::kApply.bottom))));
         EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
         EXPECT_FALSE(list->verticalScrollBar()->isVisible());
         for (int i = 0; i < list->count(); ++i)

@@ -78,7 +78,14 @@ TEST(BasicSession, EverySettingReachesTheMouseAndTheFiles) {
         {0x00, 0x00, 0x3E, 0x00},  // button 5 Single Key F5
         kOff,                      // button 7 Key Off
         {0x00, 0x20, 0x2B, 0x14},  // button 6 Combo Right Shift + Tab + Q
-        kOff, kOff, kOff, kOff, kOff, kOff, kSlot14, kSlot15,
+        kOff,
+        kOff,
+        kOff,
+        kOff,
+        kOff,
+        kOff,
+        kSlot14,
+        kSlot15,
     }};
     const std::array<KeyEntry, 16> matrix3{{
         {0x01, 0x00, 0xF0, 0x00},  // button 0 Left Click
@@ -89,7 +96,14 @@ TEST(BasicSession, EverySettingReachesTheMouseAndTheFiles) {
         {0x07, 0x00, 0x02, 0x00},  // button 5 DPI -
         kOff,                      // button 7 Key Off
         {0x08, 0x00, 0x03, 0x00},  // button 6 RGB On/Off
-        kOff, kOff, kOff, kOff, kOff, kOff, kSlot14, kSlot15,
+        kOff,
+        kOff,
+        kOff,
+        kOff,
+        kOff,
+        kOff,
+        kSlot14,
+        kSlot15,
     }};
     for (int slot = 0; slot < 16; ++slot) {
         SCOPED_TRACE("slot " + std::to_string(slot));
@@ -116,11 +130,20 @@ TEST(BasicSession, EverySettingReachesTheMouseAndTheFiles) {
     EXPECT_EQ(bytes[1 + 1925], 4);  // report rate
     EXPECT_EQ(bytes[1 + 1947], 2);  // Respiration
 
-    const CaptionSet modeA{"Left Click", "Shift",   "Mail",    "Multimedia-Mute", "Fire Key-L-Button",
-                           "Single Key-F5", "Combo Key-Right Shift+Tab+Q", "Key Off", "Key Off", "Key Off",
-                           "Key Off", "Key Off"};
-    const CaptionSet modeB{"Left Click", "Shift", "Macro Key-Last", "Forward", "Right Click", "DPI -",
-                           "RGB On/Off", "Key Off", "Key Off", "Key Off", "Key Off", "Key Off"};
+    const CaptionSet modeA{"Left Click",
+                           "Shift",
+                           "Mail",
+                           "Multimedia-Mute",
+                           "Fire Key-L-Button",
+                           "Single Key-F5",
+                           "Combo Key-Right Shift+Tab+Q",
+                           "Key Off",
+                           "Key Off",
+                           "Key Off",
+                           "Key Off",
+                           "Key Off"};
+    const CaptionSet modeB{"Left Click", "Shift",   "Macro Key-Last", "Forward", "Right Click", "DPI -",
+                           "RGB On/Off", "Key Off", "Key Off",        "Key Off", "Key Off",     "Key Off"};
     EXPECT_EQ(LoadInterfaceSettings(rig.data->paths().strIni, "Setting-EN").captions, (Captions{modeA, modeB}));
 }
 
@@ -149,8 +172,8 @@ namespace {
 // The program's own dialogs behind the lists: OK on a fresh dialog confirms its first item.
 TEST(BasicSession, TheSkinnedDialogsAnswerTheLists) {
     BasicRig rig;
-    SkinnedParameterDialogs real(rig.window.get(), rig.window->skin(), [] { return LanguageId::EN; }, rig.messages,
-                                 rig.data->paths().recordIni);
+    SkinnedParameterDialogs real(
+        rig.window.get(), rig.window->skin(), [] { return LanguageId::EN; }, rig.messages, rig.data->paths().recordIni);
     rig.window->setParameterDialogs(&real);
     rig.click(L::kButtonDefault);
     struct Case {
@@ -160,10 +183,8 @@ TEST(BasicSession, TheSkinnedDialogsAnswerTheLists) {
     };
     const QPoint ok = centre(L::kDialogOk), cancel = centre(L::kDialogCancel);
     const Case cases[] = {
-        {kFnMultimedia, ok, "Multimedia-Next"},
-        {kFnWindows, cancel, "Multimedia-Next"},
-        {kFnWindows, ok, "Multimedia Player"},
-        {kFnFireKey, ok, "Fire Key-A"},
+        {kFnMultimedia, ok, "Multimedia-Next"}, {kFnWindows, cancel, "Multimedia-Next"},
+        {kFnWindows, ok, "Multimedia Player"},  {kFnFireKey, ok, "Fire Key-A"},
         {kFnSingleKey, cancel, "Fire Key-A"},
     };
     for (const Case& c : cases) {

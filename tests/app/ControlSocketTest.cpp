@@ -19,13 +19,13 @@ TEST(ControlSocket, ParsesRequestLines) {
         int code, value;
     };
     const Case cases[] = {
-        {"press dpi 2\n", true, 7, 2},  {"press rate 8", true, 5, 8},
-        {"press matrix 1", true, 8, 1}, {"press macro 12", true, 9, 12},
-        {"press macro 0", true, 9, 0},  {"press macro 255", true, 9, 255},
+        {"press dpi 2\n", true, 7, 2},    {"press rate 8", true, 5, 8},
+        {"press matrix 1", true, 8, 1},   {"press macro 12", true, 9, 12},
+        {"press macro 0", true, 9, 0},    {"press macro 255", true, 9, 255},
         {"press macro 256", false, 0, 0}, {"press macro -1", false, 0, 0},
-        {"press macro 1x", false, 0, 0}, {"press macro", false, 0, 0},
-        {"press lights 1", false, 0, 0}, {"poke dpi 1", false, 0, 0},
-        {"press dpi 1 2", false, 0, 0},  {"", false, 0, 0},
+        {"press macro 1x", false, 0, 0},  {"press macro", false, 0, 0},
+        {"press lights 1", false, 0, 0},  {"poke dpi 1", false, 0, 0},
+        {"press dpi 1 2", false, 0, 0},   {"", false, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);

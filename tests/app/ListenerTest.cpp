@@ -6,10 +6,10 @@
 #include <condition_variable>
 #include <mutex>
 
+#include "platform/fake/FakeClock.h"
 #include "session/LinkSession.h"
 #include "session/Notices.h"
 #include "session/SimulatedMonitor.h"
-#include "platform/fake/FakeClock.h"
 #include "simulator/SimulatorBackend.h"
 
 namespace tarvik {
@@ -75,7 +75,7 @@ TEST_F(ListenerTest, ReportsBecomeBalloonsAcrossUnplugAndReplug) {
 
     ASSERT_TRUE(sim.emitEvent(7, 2));
     ASSERT_TRUE(sink.waitFor(2));
-    ASSERT_TRUE(sim.emitEvent(5, 3));  // no text: nothing shown
+    ASSERT_TRUE(sim.emitEvent(5, 3));              // no text: nothing shown
     ASSERT_TRUE(sim.emitReport({5, 7, 0, 2, 0}));  // another report id: ignored
     ASSERT_TRUE(sim.emitEvent(8, 1));
     ASSERT_TRUE(sink.waitFor(3));
@@ -89,8 +89,8 @@ TEST_F(ListenerTest, ReportsBecomeBalloonsAcrossUnplugAndReplug) {
     replug();
     ASSERT_TRUE(sim.emitEvent(9, 12));
     ASSERT_TRUE(sink.waitFor(6));  // 15 at the unplug, 14 at the replug, then the macro
-    EXPECT_EQ(sink.shown(), (std::vector<std::string>{"row68:", "row58:stage2", "row61:", "row67:", "row68:",
-                                                      "row65:12"}));
+    EXPECT_EQ(sink.shown(),
+              (std::vector<std::string>{"row68:", "row58:stage2", "row61:", "row67:", "row68:", "row65:12"}));
     session.teardown();
 }
 

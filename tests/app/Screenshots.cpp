@@ -87,8 +87,8 @@ void hoverItem(QListWidget* list, int row) {
 // item, the DPI sub-list beside its "DPI Switch" item, and the lighting mode and parameter lists.
 bool shootBasicPage(const std::string& skin, const std::string& language, const std::filesystem::path& skins,
                     const std::filesystem::path& factory, const std::filesystem::path& out) {
-    const auto dataDir = freshDataDir("tarvik-shots-basic-" + skin + language, factory,
-                                      skinSettings(skin) + "Lan=" + language + "\n");
+    const auto dataDir =
+        freshDataDir("tarvik-shots-basic-" + skin + language, factory, skinSettings(skin) + "Lan=" + language + "\n");
     SimulatedShell shell;
     CPellorDlg& window = shell.build(dataPathsIn(dataDir), skins);
     window.OnInitDialog();
@@ -139,8 +139,9 @@ bool shootAdvancedPage(const std::string& skin, const std::string& language, con
     const auto dataDir = freshDataDir("tarvik-shots-advanced-" + skin + language, factory,
                                       skinSettings(skin) + "Lan=" + language + "\n");
     const DataPaths paths = dataPathsIn(dataDir);
-    const std::vector<std::string> burst{"Ctrl   Dn", "50 ms", "C   Dn", "120 ms", "C   Up", "50 ms", "Ctrl   Up", "300 ms",
-                          "Ctrl   Dn", "50 ms", "V   Dn", "50 ms", "V   Up", "50 ms", "Ctrl   Up"};
+    const std::vector<std::string> burst{"Ctrl   Dn", "50 ms",     "C   Dn", "120 ms",    "C   Up",
+                                         "50 ms",     "Ctrl   Up", "300 ms", "Ctrl   Dn", "50 ms",
+                                         "V   Dn",    "50 ms",     "V   Up", "50 ms",     "Ctrl   Up"};
     const std::vector<std::string> reload{"R   Dn", "80 ms", "R   Up"};
     (void)SaveMacroLines(paths.recordIni, "Burst", burst);
     (void)SaveMacroLines(paths.recordIni, "Reload", reload);
@@ -199,8 +200,8 @@ bool shootWithoutMouse(bool denied, const std::string& language, const std::file
     window.OnInitDialog();
     window.show();
     QTest::mouseMove(&window, centre(layout::kAdvancedTab));  // the frame's controls answer the pointer
-    const std::string name = std::string(denied ? "no-permission-" : "no-mouse-") +
-                             (language == "CHS" ? "chs" : "en") + ".png";
+    const std::string name =
+        std::string(denied ? "no-permission-" : "no-mouse-") + (language == "CHS" ? "chs" : "en") + ".png";
     const bool ok = save(window, out / name);
     shell.teardown();
     std::filesystem::remove_all(dataDir);
@@ -224,7 +225,6 @@ int main(int argc, char** argv) {
         for (const char* language : {"EN", "CHT"}) ok = shootAdvancedPage(skin, language, skins, factory, out) && ok;
     }
     for (const bool denied : {false, true})
-        for (const char* language : {"EN", "CHS"})
-            ok = shootWithoutMouse(denied, language, skins, factory, out) && ok;
+        for (const char* language : {"EN", "CHS"}) ok = shootWithoutMouse(denied, language, skins, factory, out) && ok;
     return ok ? 0 : 1;
 }

@@ -9,12 +9,12 @@
 #include <fstream>
 #include <optional>
 
-#include "session/AppOptions.h"
 #include "app/HelpPage.h"
-#include "platform/DesktopNotifier.h"
-#include "session/Notices.h"
 #include "app/TitleBar.h"
+#include "platform/DesktopNotifier.h"
 #include "platform/linux/InstanceLock.h"
+#include "session/AppOptions.h"
+#include "session/Notices.h"
 #include "settings/TempFolder.h"
 
 namespace tarvik {
@@ -32,18 +32,18 @@ TEST(TitleBar, ClicksHitTheRegionsInTheirOrder) {
     const Case cases[] = {
         {562, 623, {R::Ok}},
         {665, 643, {R::Ok}},
-        {666, 630, {R::Ok, R::Apply}},      // the shared edge runs both, OK first
+        {666, 630, {R::Ok, R::Apply}},  // the shared edge runs both, OK first
         {667, 630, {R::Apply}},
         {770, 630, {R::Apply, R::Cancel}},  // likewise Apply, then Cancel
         {874, 643, {R::Cancel}},
-        {875, 630, {}},                     // right edges are outside
-        {770, 644, {}},                     // so are bottom edges
+        {875, 630, {}},  // right edges are outside
+        {770, 644, {}},  // so are bottom edges
         {701, 5, {R::Skins}},
         {825, 5, {R::Hide}},
         {867, 22, {R::Exit}},
         {14, 54, {R::BasicTab}},
         {99, 93, {R::AdvancedTab}},
-        {57, 70, {}},                       // between the tabs: the page's
+        {57, 70, {}},  // between the tabs: the page's
         {261, 626, {R::WebLink}},
         {452, 645, {R::WebLink}},
         {400, 300, {}},

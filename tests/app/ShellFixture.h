@@ -4,8 +4,8 @@
 
 #include <QApplication>
 
-#include "support/qt/QtTestApp.h"
 #include <QImage>
+#include "support/qt/QtTestApp.h"
 
 #include <unistd.h>
 
@@ -20,7 +20,6 @@
 #include "ui/TextCatalogue.h"
 
 namespace tarvik::test {
-
 
 using StepLog = std::vector<std::string>;
 

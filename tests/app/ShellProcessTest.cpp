@@ -4,16 +4,16 @@
 
 #include <QTest>
 
+#include <sys/wait.h>
 #include <csignal>
 #include <fstream>
 #include <sstream>
-#include <sys/wait.h>
 #include <thread>
 
-#include "session/LinkSession.h"
 #include "app/ShellFixture.h"
 #include "performance/DpiTables.h"
 #include "platform/fake/FakeClock.h"
+#include "session/LinkSession.h"
 #include "simulator/ControlSocket.h"
 #include "simulator/SimulatorBackend.h"
 
@@ -25,10 +25,9 @@ TEST(ShellOnSimulator, DpiReportBecomesTheStageBalloon) {
     simulator::SimulatorBackend sim;
     platform::FakeClock clock;
     LinkSession session(sim, nullptr, clock);
-    CPellorDlg window(rig.services(session, rig.data, {.debugLog = [&](const std::string& line) {
-                                                         rig.debugLog.push_back(line);
-                                                     }}),
-                      rig.records);
+    CPellorDlg window(
+        rig.services(session, rig.data, {.debugLog = [&](const std::string& line) { rig.debugLog.push_back(line); }}),
+        rig.records);
     ASSERT_EQ(window.OnInitDialog(), CPellorDlg::InitResult::Ready);
     ASSERT_TRUE(session.connected());
     const std::size_t before = rig.tray.balloons.size();
@@ -104,9 +103,9 @@ TEST(ShellProcess, AWireLogThatCannotBeWrittenEndsTheStart) {
     TempSkins dirs;
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     const auto wire = dirs.dir / "no-such-folder" / "wire.txt";
-    const pid_t pid = spawn({TARVIK_BINARY, "--simulate", "--data-dir", (dirs.dir / "data").string(), "--wire-log",
-                             wire.string()},
-                            dirs.dir / "err.log");
+    const pid_t pid =
+        spawn({TARVIK_BINARY, "--simulate", "--data-dir", (dirs.dir / "data").string(), "--wire-log", wire.string()},
+              dirs.dir / "err.log");
     EXPECT_EQ(waitExit(pid, std::chrono::seconds(20)), 2);
     std::ifstream log(dirs.dir / "err.log");
     std::stringstream content;

@@ -146,14 +146,14 @@ TEST_F(ShellWindow, RegionsRunTheirActions) {
         bool reloadPending;
     };
     const Case cases[] = {
-        {600, 630, 1, false, PageState::Basic, false},     // OK: apply, hide
-        {666, 630, 2, false, PageState::Basic, false},     // OK and Apply
-        {700, 630, 1, true, PageState::Basic, false},      // Apply stays
-        {770, 630, 1, false, PageState::Basic, true},      // Apply, then Cancel
-        {800, 630, 0, false, PageState::Basic, true},      // Cancel
-        {830, 10, 0, false, PageState::Basic, false},      // Hide
-        {80, 70, 0, true, PageState::Advanced, false},     // Advanced tab
-        {400, 300, 0, true, PageState::Basic, false},      // the page's own area
+        {600, 630, 1, false, PageState::Basic, false},  // OK: apply, hide
+        {666, 630, 2, false, PageState::Basic, false},  // OK and Apply
+        {700, 630, 1, true, PageState::Basic, false},   // Apply stays
+        {770, 630, 1, false, PageState::Basic, true},   // Apply, then Cancel
+        {800, 630, 0, false, PageState::Basic, true},   // Cancel
+        {830, 10, 0, false, PageState::Basic, false},   // Hide
+        {80, 70, 0, true, PageState::Advanced, false},  // Advanced tab
+        {400, 300, 0, true, PageState::Basic, false},   // the page's own area
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "x=" << c.x << " y=" << c.y);
@@ -241,13 +241,18 @@ TEST_F(ShellWindow, EveryNoticeShowsItsBalloonOrNothingAndIsLogged) {
     // DPI labels of sensor 0 for the levels the doubles load (1, 3, 5, 7).
     const std::string stage2 = "Switch DPI into the second stage " + std::string(DpiLabel(0, 3));
     const Case cases[] = {
-        {5, 1, "Info", "Switch report rate into 1000HZ", 5000}, {5, 2, "Info", "Switch report rate into 500HZ", 5000},
-        {5, 4, "Info", "Switch report rate into 250HZ", 5000},  {5, 8, "Info", "Switch report rate into 125HZ", 5000},
+        {5, 1, "Info", "Switch report rate into 1000HZ", 5000},
+        {5, 2, "Info", "Switch report rate into 500HZ", 5000},
+        {5, 4, "Info", "Switch report rate into 250HZ", 5000},
+        {5, 8, "Info", "Switch report rate into 125HZ", 5000},
         {5, 3, nullptr, nullptr, 0},
-        {7, 2, "Info", stage2.c_str(), 5000},                   {7, 9, nullptr, nullptr, 0},
-        {8, 1, "Info", "Switch to key matrix 1", 5000},         {8, 2, "Info", "Switch to key matrix 2", 5000},
+        {7, 2, "Info", stage2.c_str(), 5000},
+        {7, 9, nullptr, nullptr, 0},
+        {8, 1, "Info", "Switch to key matrix 1", 5000},
+        {8, 2, "Info", "Switch to key matrix 2", 5000},
         {8, 3, nullptr, nullptr, 0},
-        {9, 12, "Info", "Switch to macro key12", 5000},         {9, 0, nullptr, nullptr, 0},
+        {9, 12, "Info", "Switch to macro key12", 5000},
+        {9, 0, nullptr, nullptr, 0},
         {14, 0, "Info", "The system detect the gaming mouse.", 100},
         {15, 0, "Warning", "The system did not detect the gaming mouse!", 100},
         {3, 1, nullptr, nullptr, 0},

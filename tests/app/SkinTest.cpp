@@ -9,10 +9,10 @@
 #include <sstream>
 #include <thread>
 
-#include "session/AppData.h"
 #include "app/CSkinsDialog.h"
 #include "app/ShellFixture.h"
 #include "platform/fake/RecordingSink.h"
+#include "session/AppData.h"
 #include "ui/qt/SkinWidgets.h"
 
 namespace tarvik::test {
@@ -24,9 +24,9 @@ TEST(Premultiply, TruncatesEachColorByItsAlpha) {
         QRgb stored;
     };
     const Case cases[] = {
-        {qRgba(255, 255, 255, 0), qRgba(0, 0, 0, 0)},          // fully transparent
+        {qRgba(255, 255, 255, 0), qRgba(0, 0, 0, 0)},  // fully transparent
         {qRgba(255, 255, 255, 128), qRgba(128, 128, 128, 128)},
-        {qRgba(1, 2, 255, 128), qRgba(0, 1, 128, 128)},         // truncated, where rounding gives 1, 1
+        {qRgba(1, 2, 255, 128), qRgba(0, 1, 128, 128)},  // truncated, where rounding gives 1, 1
         {qRgba(200, 100, 50, 255), qRgba(200, 100, 50, 255)},
         {qRgba(255, 255, 255, 1), qRgba(1, 1, 1, 1)},
     };
@@ -237,7 +237,8 @@ TEST_F(SkinsDialogTest, AMissingBackgroundIsReportedAndTheButtonsStillWork) {
     std::filesystem::remove(skin.folder / "skins.png");
     auto dialog = open();
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0], (std::pair<std::string, std::string>{"error", "Skins Dialog Load background image failed!!!"}));
+    EXPECT_EQ(messages.shown[0],
+              (std::pair<std::string, std::string>{"error", "Skins Dialog Load background image failed!!!"}));
     dialog->clickAt({360, 10});  // close
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
 }

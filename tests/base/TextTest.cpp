@@ -31,12 +31,10 @@ TEST(TextTest, CompareOrdersFoldedLettersThenUnsignedBytes) {
         int order;
     };
     const Case cases[] = {
-        {"Burst", "burst", 0},
-        {"a", "B", -1},       // folded: 'a' < 'b', although 'B' < 'a' in ASCII
-        {"_x", "Ax", -1},     // '_' (0x5F) against folded 'a' (0x61)
-        {"z", "\xC3\xA4", -1},  // bytes above 0x7F sort after ASCII
-        {"mac", "macro", -1},
-        {"", "", 0},
+        {"Burst", "burst", 0}, {"a", "B", -1},  // folded: 'a' < 'b', although 'B' < 'a' in ASCII
+        {"_x", "Ax", -1},                       // '_' (0x5F) against folded 'a' (0x61)
+        {"z", "\xC3\xA4", -1},                  // bytes above 0x7F sort after ASCII
+        {"mac", "macro", -1},  {"", "", 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.a) + " / " + c.b);

@@ -42,7 +42,7 @@ TEST(ButtonAssignment, ChoicesWithoutAnOpenListOrBoxChangeNothing) {
     Rig rig;
     const ConfigRecord before = rig.record;
     const Captions captionsBefore = rig.captions;
-    rig.assignment.applyDpiAction(0);   // no list open
+    rig.assignment.applyDpiAction(0);                    // no list open
     rig.assignment.applyButtonChoice(7, kFnRightClick);  // buttons 7-11 have no box
     rig.assignment.applyButtonChoice(1, 16);             // past the catalogue
     EXPECT_EQ(rig.assignment.openButtonList(7), ButtonAssignment::OpenResult::Closed);

@@ -32,16 +32,19 @@ std::vector<Row> expectedKeyRows() {
     for (char c = 'A'; c <= 'Z'; ++c) rows.emplace_back(std::string(1, c), static_cast<std::uint8_t>(0x04 + c - 'A'));
     for (int d = 1; d <= 9; ++d) rows.emplace_back(std::to_string(d), static_cast<std::uint8_t>(0x1D + d));
     rows.emplace_back("0", 0x27);
-    addRun(rows, {"Enter", "Esc", "Backspace", "Tab", "Space", "-", "=", "[", "]", "\\", "Eurpo(Note 2)",
-                  ";", "'", "`", ",", ".", "/", "Caps Lock"}, 0x28);
+    addRun(rows,
+           {"Enter", "Esc", "Backspace", "Tab", "Space", "-", "=", "[", "]", "\\", "Eurpo(Note 2)", ";", "'", "`", ",",
+            ".", "/", "Caps Lock"},
+           0x28);
     for (int f = 1; f <= 12; ++f) rows.emplace_back(numbered("F", f), static_cast<std::uint8_t>(0x39 + f));
-    addRun(rows, {"Prnt Scrn", "Scroll Lock", "Pause", "Insert", "Home", "Page Up", "Delete", "End",
-                  "Page Down", "Right", "Left", "Down", "Up", "Num Lock", "Num /", "Num *", "Num -",
-                  "Num +", "Num Enter"}, 0x46);
+    addRun(rows,
+           {"Prnt Scrn", "Scroll Lock", "Pause", "Insert", "Home", "Page Up", "Delete", "End", "Page Down", "Right",
+            "Left", "Down", "Up", "Num Lock", "Num /", "Num *", "Num -", "Num +", "Num Enter"},
+           0x46);
     for (int d = 1; d <= 9; ++d) rows.emplace_back(numbered("Num ", d), static_cast<std::uint8_t>(0x58 + d));
     addRun(rows, {"Num 0", "Num Del"}, 0x62);
-    addRun(rows, {"Ctrl", "Shift", "Alt", "Left Windows", "Right Ctrl", "Right Shift", "Right Alt",
-                  "Right Windows"}, 0xE0);
+    addRun(rows, {"Ctrl", "Shift", "Alt", "Left Windows", "Right Ctrl", "Right Shift", "Right Alt", "Right Windows"},
+           0xE0);
     addRun(rows, {"L-Button", "R-Button", "M-Button"}, 0xF0);
     return rows;
 }
@@ -60,19 +63,34 @@ TEST(KeyCodes, EveryRowOfTheKeyTable) {
 
 TEST(KeyCodes, NamesMatchOnlyWhenWrittenExactly) {
     const std::pair<const char*, std::uint8_t> cases[] = {
-        {"A", 0x04}, {"Z", 0x1D}, {"0", 0x27}, {"Num 0", 0x62}, {"Num Del", 0x63}, {"Right Windows", 0xE7},
-        {"Eurpo(Note 2)", 0x32}, {"\\", 0x31},
-        {"a", 0}, {"Application", 0}, {"Break", 0}, {"", 0}, {"Eurpo(note 2)", 0}, {"Europ(Note 2)", 0},
-        {"A ", 0}, {" A", 0}, {"Left Ctrl", 0}, {"num 0", 0}, {"B4-Button", 0},
+        {"A", 0x04},
+        {"Z", 0x1D},
+        {"0", 0x27},
+        {"Num 0", 0x62},
+        {"Num Del", 0x63},
+        {"Right Windows", 0xE7},
+        {"Eurpo(Note 2)", 0x32},
+        {"\\", 0x31},
+        {"a", 0},
+        {"Application", 0},
+        {"Break", 0},
+        {"", 0},
+        {"Eurpo(note 2)", 0},
+        {"Europ(Note 2)", 0},
+        {"A ", 0},
+        {" A", 0},
+        {"Left Ctrl", 0},
+        {"num 0", 0},
+        {"B4-Button", 0},
     };
     for (const auto& [name, code] : cases) EXPECT_EQ(keyUsageFromName(name), code) << '"' << name << '"';
 }
 
 TEST(KeyCodes, ModifierTable) {
     const std::pair<const char*, std::uint8_t> cases[] = {
-        {"Left Ctrl", 0x01}, {"Left Shift", 0x02}, {"Left Alt", 0x04}, {"Left Win", 0x08},
+        {"Left Ctrl", 0x01},  {"Left Shift", 0x02},  {"Left Alt", 0x04},  {"Left Win", 0x08},
         {"Right Ctrl", 0x10}, {"Right Shift", 0x20}, {"Right Alt", 0x40}, {"Right Win", 0x80},
-        {"Ctrl", 0}, {"Left Windows", 0}, {"left ctrl", 0}, {"", 0},
+        {"Ctrl", 0},          {"Left Windows", 0},   {"left ctrl", 0},    {"", 0},
     };
     for (const auto& [name, bit] : cases) {
         EXPECT_EQ(modifierBitFromName(name), bit) << '"' << name << '"';

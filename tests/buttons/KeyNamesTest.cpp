@@ -20,6 +20,8 @@ struct PhysicalKey {
     std::uint8_t usage;  // HID keyboard usage the key sends (the kernel's hid-input mapping)
 };
 
+// Rows packed as the keys sit on a keyboard, which one row a line would hide.
+// clang-format off
 constexpr PhysicalKey kKeys[] = {
     {KEY_A, "A", 0x04}, {KEY_B, "B", 0x05}, {KEY_C, "C", 0x06}, {KEY_D, "D", 0x07}, {KEY_E, "E", 0x08},
     {KEY_F, "F", 0x09}, {KEY_G, "G", 0x0A}, {KEY_H, "H", 0x0B}, {KEY_I, "I", 0x0C}, {KEY_J, "J", 0x0D},
@@ -52,6 +54,7 @@ constexpr PhysicalKey kKeys[] = {
     {KEY_RIGHTSHIFT, "Right Shift", 0xE5}, {KEY_RIGHTALT, "Right Alt", 0xE6},
     {KEY_RIGHTMETA, "Right Windows", 0xE7},
 };
+// clang-format on
 
 // Names of the key-name table that no keyboard keycode gives. The kernel turns HID usages
 // 0x31 and 0x32 alike into KEY_BACKSLASH, so that key is "\"; the rest are mouse buttons.
@@ -69,8 +72,8 @@ TEST(KeyNames, EveryNameOfTheKeyTableHasAKeyOrIsKnownToHaveNone) {
     for (std::size_t i = 0; i < keyNameCount(); ++i) {
         const std::string name(keyNameAt(i));
         SCOPED_TRACE(name);
-        const bool physical = std::any_of(std::begin(kKeys), std::end(kKeys),
-                                          [&](const PhysicalKey& k) { return name == k.name; });
+        const bool physical =
+            std::any_of(std::begin(kKeys), std::end(kKeys), [&](const PhysicalKey& k) { return name == k.name; });
         EXPECT_NE(physical, kNoKeyboardKey.contains(name));
     }
     for (const KeycodeName& row : keycodeNames()) EXPECT_FALSE(kNoKeyboardKey.contains(std::string(row.name)));
@@ -86,7 +89,7 @@ TEST(KeyNames, KeysOutsideTheTableHaveNamesThatEncodeAsZero) {
         EXPECT_EQ(keyUsageFromName(row.name), 0);
     }
     EXPECT_EQ(keyNameFromKeycode(KEY_102ND + 8), "Non-US \\");  // usage 0x64: not the "\" key
-    EXPECT_EQ(keyNameFromKeycode(0), "");  // synthesised events carry no keycode
+    EXPECT_EQ(keyNameFromKeycode(0), "");                       // synthesised events carry no keycode
     EXPECT_EQ(keyNameFromKeycode(KEY_RESERVED + 8), "");
     EXPECT_EQ(keyNameFromKeycode(100000), "");
 }

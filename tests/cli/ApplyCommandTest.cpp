@@ -13,11 +13,11 @@
 #include <functional>
 #include <sstream>
 
+#include "base/SafeFile.h"
 #include "cli/Commands.h"
 #include "device/ScrambleKey.h"
 #include "device/Scrambler.h"
 #include "settings/ConfigFile.h"
-#include "base/SafeFile.h"
 #include "simulator/SimulatorBackend.h"
 
 namespace {
@@ -102,7 +102,8 @@ TEST(ApplyCommand, ShowAndCaptionsReadTheSavedFiles) {
     // With "Lan=CHS" every heading and label comes from the Chinese catalogue.
     std::ofstream(dir.path / "str.ini", std::ios::app) << "[Skins]\nLan=CHS\n";
     ASSERT_EQ(run({"--simulate", "--data-dir", dir.path.string(), "show"}, &shown), 0);
-    for (const char* chinese : {"按键设置", "左键", "DPI设置", "报告率设置", "DPI显示特效", "标准模式", "宏设置", "循环次数"})
+    for (const char* chinese :
+         {"按键设置", "左键", "DPI设置", "报告率设置", "DPI显示特效", "标准模式", "宏设置", "循环次数"})
         EXPECT_NE(shown.find(chinese), std::string::npos) << chinese << '\n' << shown;
     for (const char* english : {"Left Click", "Key Setting", "Standard", "Loop Times"})
         EXPECT_EQ(shown.find(english), std::string::npos) << english << '\n' << shown;
@@ -156,20 +157,42 @@ TEST(ApplyCommand, AConfigThatCannotBeLoadedIsRefusedAndLeftAlone) {
         std::string reason;
     };
     const Case cases[] = {
-        {"a folder in its place", [](const fs::path& d) { fs::create_directories(d / "config.bin"); return d; },
+        {"a folder in its place",
+         [](const fs::path& d) {
+             fs::create_directories(d / "config.bin");
+             return d;
+         },
          "Is a directory"},
-        {"one byte too many", [](const fs::path& d) { writeAll(d / "config.bin", Bytes(kConfigFileSize + 1, 7)); return d; },
+        {"one byte too many",
+         [](const fs::path& d) {
+             writeAll(d / "config.bin", Bytes(kConfigFileSize + 1, 7));
+             return d;
+         },
          "wrong size 1987"},
-        {"1 MB", [](const fs::path& d) { writeAll(d / "config.bin", Bytes(1 << 20, 7)); return d; },
+        {"1 MB",
+         [](const fs::path& d) {
+             writeAll(d / "config.bin", Bytes(1 << 20, 7));
+             return d;
+         },
          "wrong size 1048576"},
-        {"a link to nothing", [](const fs::path& d) { fs::create_symlink(d / "gone.bin", d / "config.bin"); return d; },
+        {"a link to nothing",
+         [](const fs::path& d) {
+             fs::create_symlink(d / "gone.bin", d / "config.bin");
+             return d;
+         },
          "dangling symbolic link"},
-        {"the read fails", [](const fs::path& d) {
+        {"the read fails",
+         [](const fs::path& d) {
              writeAll(d / "config.bin", goodConfig(1));
              fileIoHooks().read = [](int, void*, std::size_t) -> ssize_t { return errno = EIO, -1; };
              return d;
-         }, "Input/output error"},
-        {"--data-dir names a file", [](const fs::path& d) { writeAll(d / "plain", Bytes(3, 'x')); return d / "plain"; },
+         },
+         "Input/output error"},
+        {"--data-dir names a file",
+         [](const fs::path& d) {
+             writeAll(d / "plain", Bytes(3, 'x'));
+             return d / "plain";
+         },
          "Not a directory"},
     };
     for (const char* command : {"apply", "compile"}) {
@@ -211,27 +234,41 @@ TEST(ApplyCommand, AFileThatCannotBeWrittenFailsTheCommand) {
         const char* what;
         std::function<bool(const fs::path& dir)> make;  // false: this state cannot be made here
         std::function<void(const fs::path& dir)> undo;
-        std::vector<std::string> failing;               // the commands that must fail
+        std::vector<std::string> failing;  // the commands that must fail
     };
     const auto nothing = [](const fs::path&) {};
     const Case cases[] = {
-        {"config.bin immutable", [](const fs::path& d) { return setImmutable(d / "config.bin", true); },
-         [](const fs::path& d) { setImmutable(d / "config.bin", false); }, {"apply", "compile"}},
-        {"config.bin read only", [root](const fs::path& d) { return !root && ::chmod((d / "config.bin").c_str(), 0444) == 0; },
-         nothing, {"apply", "compile"}},
-        {"the folder read only", [root](const fs::path& d) { return !root && ::chmod(d.c_str(), 0555) == 0; },
-         [](const fs::path& d) { ::chmod(d.c_str(), 0755); }, {"apply", "compile"}},
+        {"config.bin immutable",
+         [](const fs::path& d) { return setImmutable(d / "config.bin", true); },
+         [](const fs::path& d) { setImmutable(d / "config.bin", false); },
+         {"apply", "compile"}},
+        {"config.bin read only",
+         [root](const fs::path& d) { return !root && ::chmod((d / "config.bin").c_str(), 0444) == 0; },
+         nothing,
+         {"apply", "compile"}},
+        {"the folder read only",
+         [root](const fs::path& d) { return !root && ::chmod(d.c_str(), 0555) == 0; },
+         [](const fs::path& d) { ::chmod(d.c_str(), 0755); },
+         {"apply", "compile"}},
         {"str.ini a folder", [](const fs::path& d) { return fs::create_directory(d / "str.ini"); }, nothing, {"apply"}},
-        {"str.ini read only", [root](const fs::path& d) {
+        {"str.ini read only",
+         [root](const fs::path& d) {
              writeAll(d / "str.ini", Bytes{'\n'});
              return !root && ::chmod((d / "str.ini").c_str(), 0444) == 0;
-         }, nothing, {"apply"}},
-        {"record.ini a folder", [](const fs::path& d) { return fs::create_directory(d / "record.ini"); }, nothing,
+         },
+         nothing,
+         {"apply"}},
+        {"record.ini a folder",
+         [](const fs::path& d) { return fs::create_directory(d / "record.ini"); },
+         nothing,
          {"compile"}},
-        {"the disk is full", [](const fs::path&) {
+        {"the disk is full",
+         [](const fs::path&) {
              fileIoHooks().write = [](int, const void*, std::size_t) -> ssize_t { return errno = ENOSPC, -1; };
              return true;
-         }, [](const fs::path&) { fileIoHooks() = {}; }, {"apply", "compile"}},
+         },
+         [](const fs::path&) { fileIoHooks() = {}; },
+         {"apply", "compile"}},
     };
     for (const auto& c : cases) {
         for (const auto& command : c.failing) {
@@ -261,7 +298,7 @@ TEST(ApplyCommand, AFileThatCannotBeWrittenFailsTheCommand) {
 // the files are saved, but the command fails and tells after how many commands.
 TEST(ApplyCommand, AMouseThatStopsAnsweringFailsTheApply) {
     struct Case {
-        int transfers;  // of the whole run: discovery, handshake and sensor sync come first
+        int transfers;     // of the whole run: discovery, handshake and sensor sync come first
         std::string told;  // empty: the apply succeeds
     };
     const Case cases[] = {

@@ -19,13 +19,25 @@ TEST(CliOptions, AcceptsOptionsAnywhere) {
         {{"apply", "--simulate=2", "--data-dir", "D", "--wire-log", "W"}, 2, "D", "W", "apply", {}},
         {{"--data-dir=D", "press", "dpi", "3"}, std::nullopt, "D", "", "press", {"dpi", "3"}},
         // set's own options and words that look like options stay with the command's words.
-        {{"set", "button", "--mode", "B", "3", "Combo Key", "Left Ctrl", "-", "--simulate", "--apply"}, 0, "", "", "set",
+        {{"set", "button", "--mode", "B", "3", "Combo Key", "Left Ctrl", "-", "--simulate", "--apply"},
+         0,
+         "",
+         "",
+         "set",
          {"button", "--mode", "B", "3", "Combo Key", "Left Ctrl", "-", "--apply"}},
-        {{"--simulate=1", "set", "dpi", "2", "1600", "#00ff00", "--apply"}, 1, "", "", "set",
+        {{"--simulate=1", "set", "dpi", "2", "1600", "#00ff00", "--apply"},
+         1,
+         "",
+         "",
+         "set",
          {"dpi", "2", "1600", "#00ff00", "--apply"}},
         // emulate's own options keep their values with its words.
         {{"emulate", "--sensor", "2", "--layout", "composite", "--simulate"},
-         0, "", "", "emulate", {"--sensor", "2", "--layout", "composite"}},
+         0,
+         "",
+         "",
+         "emulate",
+         {"--sensor", "2", "--layout", "composite"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.command);
@@ -41,8 +53,8 @@ TEST(CliOptions, AcceptsOptionsAnywhere) {
 
 TEST(CliOptions, RejectsBadOptionsWithAHint) {
     const std::vector<std::vector<std::string>> bad = {
-        {"--simulate=4", "status"}, {"--simulate=x"}, {"--data-dir"}, {"--wire-log="}, {"--bogus", "status"},
-        {"status", "--apply"}, {"-", "status"}};
+        {"--simulate=4", "status"}, {"--simulate=x"},      {"--data-dir"}, {"--wire-log="},
+        {"--bogus", "status"},      {"status", "--apply"}, {"-", "status"}};
     for (const auto& args : bad) {
         SCOPED_TRACE(args.front());
         auto result = parseCommandLine(args);
@@ -52,8 +64,9 @@ TEST(CliOptions, RejectsBadOptionsWithAHint) {
 }
 
 TEST(CliOptions, UnknownCommandsAndBadPressWordsAreUsageErrors) {
-    const std::vector<std::vector<std::string>> cases = {
-        {"frobnicate"}, {"press"}, {"press", "dpi"}, {"press", "volume", "3"}, {"press", "dpi", "x"}, {"press", "dpi", "256"}};
+    const std::vector<std::vector<std::string>> cases = {{"frobnicate"},        {"press"},
+                                                         {"press", "dpi"},      {"press", "volume", "3"},
+                                                         {"press", "dpi", "x"}, {"press", "dpi", "256"}};
     for (const auto& args : cases) {
         SCOPED_TRACE(args.back());
         auto parsed = parseCommandLine(args);

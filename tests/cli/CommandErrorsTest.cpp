@@ -90,8 +90,8 @@ TEST(CommandErrors, ShowOnlyLooksAndSaysWhyItCannotRead) {
              writeBytes(d / "config.bin", kConfigFileSize + 1);
          },
          cli::kExitFailed, "wrong size 1987"},
-        {"a folder in its place", [](const fs::path& d) { fs::create_directories(d / "config.bin"); },
-         cli::kExitFailed, "Is a directory"},
+        {"a folder in its place", [](const fs::path& d) { fs::create_directories(d / "config.bin"); }, cli::kExitFailed,
+         "Is a directory"},
         {"a dangling link",
          [](const fs::path& d) {
              fs::create_directories(d);

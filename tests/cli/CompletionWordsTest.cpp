@@ -72,7 +72,8 @@ TEST(CompletionWords, EveryLightingModeParameterAndEffectIsOneSetTakes) {
         for (const auto& parameter : listNamed(lists, "parameters-" + name)) {
             EXPECT_EQ(refusal({"lighting", mode, parameter}, {}), "") << mode << ' ' << parameter;
             for (const auto& effect : listNamed(lists, "effects-" + name))
-                EXPECT_EQ(refusal({"lighting", mode, parameter, effect}, {}), "") << mode << ' ' << parameter << ' ' << effect;
+                EXPECT_EQ(refusal({"lighting", mode, parameter, effect}, {}), "")
+                    << mode << ' ' << parameter << ' ' << effect;
         }
     }
 }

@@ -7,12 +7,12 @@
 #include <sstream>
 
 #include "cli/Commands.h"
+#include "session/FactoryRecord.h"
 #include "session/RecordDocument.h"
 #include "settings/ConfigFile.h"
 #include "settings/InterfaceSettings.h"
-#include "ui/TextCatalogue.h"
-#include "session/FactoryRecord.h"
 #include "settings/TempFolder.h"
+#include "ui/TextCatalogue.h"
 
 namespace {
 

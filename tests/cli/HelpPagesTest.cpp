@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "session/AppOptions.h"
 #include "cli/CommandTable.h"
 #include "cli/Commands.h"
+#include "session/AppOptions.h"
 #include "session/HelpLayout.h"
 
 namespace {
@@ -21,7 +21,7 @@ using namespace tarvik;
 struct Entry {
     std::string heading;  // "commands", "options", "set options"
     std::string term;
-    std::string text;     // runs of white space made one space
+    std::string text;  // runs of white space made one space
 
     bool operator==(const Entry&) const = default;
 };
@@ -51,7 +51,7 @@ std::string lowercase(std::string text) {
 // A roff text line as printed: font changes dropped, escapes turned back into their characters.
 std::string deroff(std::string_view line) {
     static const std::vector<std::pair<std::string_view, std::string_view>> escapes = {
-        {"\\fB", ""}, {"\\fI", ""}, {"\\fR", ""}, {"\\&", ""}, {"\\-", "-"},
+        {"\\fB", ""},  {"\\fI", ""},   {"\\fR", ""},   {"\\&", ""},    {"\\-", "-"},
         {"\\e", "\\"}, {"\\(aq", "'"}, {"\\(ga", "`"}, {"\\(dq", "\""}};
     std::string out;
     for (std::size_t i = 0; i < line.size();) {
@@ -166,7 +166,8 @@ TEST(HelpPages, TarvikctlManualSaysWhatHelpSays) {
         const std::size_t at = commandHelp.find(title);
         ASSERT_NE(at, std::string::npos) << commandHelp;
         const std::size_t end = commandHelp.find("\ntarvikctl ", at + title.size());
-        const std::string text = commandHelp.substr(at + title.size(), end == std::string::npos ? end : end - at - title.size());
+        const std::string text =
+            commandHelp.substr(at + title.size(), end == std::string::npos ? end : end - at - title.size());
         EXPECT_EQ(squeezed(text.substr(0, text.find("\noptions:"))), manCommands[i].text);
     }
 }

@@ -18,8 +18,8 @@
 #include "performance/DpiStageEditor.h"
 #include "performance/DpiTables.h"
 #include "performance/LightingEditor.h"
-#include "settings/ConfigFile.h"
 #include "session/FactoryRecord.h"
+#include "settings/ConfigFile.h"
 #include "simulator/SimulatorBackend.h"
 #include "ui/DecimalField.h"
 
@@ -113,7 +113,8 @@ void prepare(const fs::path& dir, std::size_t macroCount = kMacros.size()) {
     ASSERT_FALSE(SaveCaptions(dir / "str.ini", english.captionSection(), defaultCaptions(english)));
     const std::vector<std::string> lines{"A   Dn", "A   Up"};
     for (std::size_t i = 0; i < macroCount; ++i)
-        ASSERT_FALSE(SaveMacroLines(dir / "record.ini", i < kMacros.size() ? kMacros[i] : "M" + std::to_string(i), lines));
+        ASSERT_FALSE(
+            SaveMacroLines(dir / "record.ini", i < kMacros.size() ? kMacros[i] : "M" + std::to_string(i), lines));
 }
 
 Captions savedCaptions(const fs::path& dir) {
@@ -131,44 +132,106 @@ struct Accepted {
 TEST(SetCommand, EachSettingStoresWhatTheWindowStores) {
     const Accepted cases[] = {
         {"report rate", {{"set", "report-rate", "250"}}, [](Window& w) { w.dpi.clickReportRate(2); }},
-        {"DPI value and color", {{"set", "dpi", "2", "1600", "#00ff00"}},
-         [](Window& w) { w.dpi.clickTick(1, 5); w.dpi.setColor(1, {0, 255, 0}); }},
-        {"a color without '#', a stage off", {{"set", "dpi", "4", "off", "FF8000"}},
-         [](Window& w) { w.dpi.setColor(3, {255, 128, 0}); w.dpi.toggleStage(3); }},
-        {"a stage on again with its DPI", {{"set", "dpi", "3", "off"}, {"set", "dpi", "3", "on", "3200"}},
-         [](Window& w) { w.dpi.toggleStage(2); w.dpi.toggleStage(2); w.dpi.clickTick(2, 8); }},
-        {"a plain function, any case, unquoted", {{"set", "button", "2", "mid", "CLICK"}},
+        {"DPI value and color",
+         {{"set", "dpi", "2", "1600", "#00ff00"}},
+         [](Window& w) {
+             w.dpi.clickTick(1, 5);
+             w.dpi.setColor(1, {0, 255, 0});
+         }},
+        {"a color without '#', a stage off",
+         {{"set", "dpi", "4", "off", "FF8000"}},
+         [](Window& w) {
+             w.dpi.setColor(3, {255, 128, 0});
+             w.dpi.toggleStage(3);
+         }},
+        {"a stage on again with its DPI",
+         {{"set", "dpi", "3", "off"}, {"set", "dpi", "3", "on", "3200"}},
+         [](Window& w) {
+             w.dpi.toggleStage(2);
+             w.dpi.toggleStage(2);
+             w.dpi.clickTick(2, 8);
+         }},
+        {"a plain function, any case, unquoted",
+         {{"set", "button", "2", "mid", "CLICK"}},
          [](Window& w) { w.choose(2, kFnMidClick); }},
         {"Shift in both modes", {{"set", "button", "3", "Shift"}}, [](Window& w) { w.choose(3, kFnShift); }},
-        {"Shift again on its own button", {{"set", "button", "3", "Shift"}, {"set", "button", "3", "shift"}},
+        {"Shift again on its own button",
+         {{"set", "button", "3", "Shift"}, {"set", "button", "3", "shift"}},
          [](Window& w) { w.choose(3, kFnShift); }},
-        {"a Shift replaced in both modes", {{"set", "button", "3", "Shift"}, {"set", "button", "3", "Right Click"}},
-         [](Window& w) { w.choose(3, kFnShift); w.choose(3, kFnRightClick); }},
-        {"DPI Switch and its action", {{"set", "button", "4", "DPI Switch", "Shift DPI"}},
+        {"a Shift replaced in both modes",
+         {{"set", "button", "3", "Shift"}, {"set", "button", "3", "Right Click"}},
+         [](Window& w) {
+             w.choose(3, kFnShift);
+             w.choose(3, kFnRightClick);
+         }},
+        {"DPI Switch and its action",
+         {{"set", "button", "4", "DPI Switch", "Shift DPI"}},
          [](Window& w) { w.chooseDpiAction(4, 3); }},
-        {"DPI action without blanks", {{"set", "button", "6", "dpi switch", "dpi-"}},
+        {"DPI action without blanks",
+         {{"set", "button", "6", "dpi switch", "dpi-"}},
          [](Window& w) { w.chooseDpiAction(6, 1); }},
-        {"Windows by item text", {{"set", "button", "5", "Windows", "my computer"}},
-         [](Window& w) { w.dialogs.w = WindowsResult{3, "My Computer"}; w.choose(5, kFnWindows); }},
-        {"Multimedia by its Chinese text", {{"set", "button", "5", "Multimedia", "音量+"}},
-         [](Window& w) { w.dialogs.m = MediaResult{5, "Vol+"}; w.choose(5, kFnMultimedia); }},
-        {"Fire Key with speed and count", {{"set", "button", "6", "Fire Key", "l-button", "40", "7"}},
-         [](Window& w) { w.dialogs.f = FireKeyResult{54, "L-Button", 40, 7}; w.choose(6, kFnFireKey); }},
-        {"Fire Key with the dialog's speed and count", {{"set", "button", "7", "fire key", "F1"}},
-         [](Window& w) { w.dialogs.f = FireKeyResult{42, "F1", 32, 1}; w.choose(7, kFnFireKey); }},
-        {"Single Key by a name with a blank", {{"set", "button", "7", "Single Key", "num 1"}},
-         [](Window& w) { w.dialogs.s = SingleKeyResult{"Num 1"}; w.choose(7, kFnSingleKey); }},
-        {"Single Key named -", {{"set", "button", "7", "Single Key", "-"}},
-         [](Window& w) { w.dialogs.s = SingleKeyResult{"-"}; w.choose(7, kFnSingleKey); }},
-        {"Combo Key with a modifier", {{"set", "button", "3", "Combo Key", "Left Ctrl", "a"}},
-         [](Window& w) { w.dialogs.c = ComboKeyResult{"Left Ctrl", "A", ""}; w.choose(3, kFnComboKey); }},
-        {"Combo Key of two keys", {{"set", "button", "3", "combo key", "Shift", "F5"}},
-         [](Window& w) { w.dialogs.c = ComboKeyResult{"", "Shift", "F5"}; w.choose(3, kFnComboKey); }},
-        {"Macro Key by name", {{"set", "button", "4", "Macro Key", "copy", "2"}},
-         [](Window& w) { w.dialogs.k = MacroResult{1, 2, "Copy"}; w.choose(4, kFnMacroKey); }},
-        {"Macro Key by number", {{"set", "button", "4", "macro key", "3"}},
-         [](Window& w) { w.dialogs.k = MacroResult{2, 1, "Paste"}; w.choose(4, kFnMacroKey); }},
-        {"Mode B without switching to it", {{"set", "button", "--mode", "B", "2", "Key Off"}},
+        {"Windows by item text",
+         {{"set", "button", "5", "Windows", "my computer"}},
+         [](Window& w) {
+             w.dialogs.w = WindowsResult{3, "My Computer"};
+             w.choose(5, kFnWindows);
+         }},
+        {"Multimedia by its Chinese text",
+         {{"set", "button", "5", "Multimedia", "音量+"}},
+         [](Window& w) {
+             w.dialogs.m = MediaResult{5, "Vol+"};
+             w.choose(5, kFnMultimedia);
+         }},
+        {"Fire Key with speed and count",
+         {{"set", "button", "6", "Fire Key", "l-button", "40", "7"}},
+         [](Window& w) {
+             w.dialogs.f = FireKeyResult{54, "L-Button", 40, 7};
+             w.choose(6, kFnFireKey);
+         }},
+        {"Fire Key with the dialog's speed and count",
+         {{"set", "button", "7", "fire key", "F1"}},
+         [](Window& w) {
+             w.dialogs.f = FireKeyResult{42, "F1", 32, 1};
+             w.choose(7, kFnFireKey);
+         }},
+        {"Single Key by a name with a blank",
+         {{"set", "button", "7", "Single Key", "num 1"}},
+         [](Window& w) {
+             w.dialogs.s = SingleKeyResult{"Num 1"};
+             w.choose(7, kFnSingleKey);
+         }},
+        {"Single Key named -",
+         {{"set", "button", "7", "Single Key", "-"}},
+         [](Window& w) {
+             w.dialogs.s = SingleKeyResult{"-"};
+             w.choose(7, kFnSingleKey);
+         }},
+        {"Combo Key with a modifier",
+         {{"set", "button", "3", "Combo Key", "Left Ctrl", "a"}},
+         [](Window& w) {
+             w.dialogs.c = ComboKeyResult{"Left Ctrl", "A", ""};
+             w.choose(3, kFnComboKey);
+         }},
+        {"Combo Key of two keys",
+         {{"set", "button", "3", "combo key", "Shift", "F5"}},
+         [](Window& w) {
+             w.dialogs.c = ComboKeyResult{"", "Shift", "F5"};
+             w.choose(3, kFnComboKey);
+         }},
+        {"Macro Key by name",
+         {{"set", "button", "4", "Macro Key", "copy", "2"}},
+         [](Window& w) {
+             w.dialogs.k = MacroResult{1, 2, "Copy"};
+             w.choose(4, kFnMacroKey);
+         }},
+        {"Macro Key by number",
+         {{"set", "button", "4", "macro key", "3"}},
+         [](Window& w) {
+             w.dialogs.k = MacroResult{2, 1, "Paste"};
+             w.choose(4, kFnMacroKey);
+         }},
+        {"Mode B without switching to it",
+         {{"set", "button", "--mode", "B", "2", "Key Off"}},
          [](Window& w) {
              w.buttons.selectKeyMode(1);
              w.choose(2, kFnKeyOff);
@@ -183,20 +246,24 @@ TEST(SetCommand, EachSettingStoresWhatTheWindowStores) {
              w.buttons.selectKeyMode(0);
          }},
         {"key mode", {{"set", "key-mode", "B"}}, [](Window& w) { w.buttons.selectKeyMode(1); }},
-        {"lighting mode, parameter and effect", {{"set", "lighting", "neon", "2s", "RGB Fixed On"}},
+        {"lighting mode, parameter and effect",
+         {{"set", "lighting", "neon", "2s", "RGB Fixed On"}},
          [](Window& w) {
              w.lighting.choose(LightingEditor::Field::Mode, 2);
              w.lighting.choose(LightingEditor::Field::Parameter, 3);
              w.lighting.choose(LightingEditor::Field::Effect, 1);
          }},
-        {"lighting mode alone", {{"set", "lighting", "Respiration"}},
+        {"lighting mode alone",
+         {{"set", "lighting", "Respiration"}},
          [](Window& w) { w.lighting.choose(LightingEditor::Field::Mode, 1); }},
-        {"Standard and its one effect", {{"set", "lighting", "standard", "55%", "rgb effect"}},
+        {"Standard and its one effect",
+         {{"set", "lighting", "standard", "55%", "rgb effect"}},
          [](Window& w) {
              w.lighting.choose(LightingEditor::Field::Mode, 0);
              w.lighting.choose(LightingEditor::Field::Parameter, 5);
          }},
-        {"default buttons", {{"set", "button", "3", "Shift"}, {"set", "button", "2", "Key Off"}, {"default", "buttons"}},
+        {"default buttons",
+         {{"set", "button", "3", "Shift"}, {"set", "button", "2", "Key Off"}, {"default", "buttons"}},
          [](Window& w) {
              w.choose(3, kFnShift);
              w.choose(2, kFnKeyOff);
@@ -231,16 +298,22 @@ struct Refused {
 TEST(SetCommand, ARefusedSettingChangesNothingAndSaysWhy) {
     const auto unchanged = [](const Window& w) { EXPECT_EQ(w.record, factoryRecord()); };
     const Refused cases[] = {
-        {"the only left key", {}, {"set", "button", "1", "Right Click"},
+        {"the only left key",
+         {},
+         {"set", "button", "1", "Right Click"},
          "Left key must be selected! (Mode A button 1 is the only Left Click of Mode A)",
          [](Window& w) { EXPECT_EQ(w.buttons.openButtonList(0), ButtonAssignment::OpenResult::LeftKeyRefused); }},
-        {"the only left key of Mode B", {}, {"set", "button", "--mode", "B", "1", "DPI Switch", "DPI +"},
+        {"the only left key of Mode B",
+         {},
+         {"set", "button", "--mode", "B", "1", "DPI Switch", "DPI +"},
          "Left key must be selected! (Mode B button 1 is the only Left Click of Mode B)",
          [](Window& w) {
              w.buttons.selectKeyMode(1);
              EXPECT_EQ(w.buttons.openButtonList(0), ButtonAssignment::OpenResult::LeftKeyRefused);
          }},
-        {"a second Shift", {{"set", "button", "3", "Shift"}}, {"set", "button", "5", "Shift"},
+        {"a second Shift",
+         {{"set", "button", "3", "Shift"}},
+         {"set", "button", "5", "Shift"},
          "Mode A button 3 already holds Shift, and a key mode has one Shift among buttons 1-8",
          [](Window& w) {
              w.choose(3, kFnShift);
@@ -248,38 +321,63 @@ TEST(SetCommand, ARefusedSettingChangesNothingAndSaysWhy) {
              EXPECT_EQ(w.choose(5, kFnShift), ButtonAssignment::ChoiceResult::ShiftTaken);
              EXPECT_EQ(w.record, before);
          }},
-        {"the last stage on", {{"set", "dpi", "2", "off"}, {"set", "dpi", "3", "off"}, {"set", "dpi", "4", "off"}},
-         {"set", "dpi", "1", "off"}, "DPI stage 1 is the only stage on, and the last stage on cannot be switched off",
+        {"the last stage on",
+         {{"set", "dpi", "2", "off"}, {"set", "dpi", "3", "off"}, {"set", "dpi", "4", "off"}},
+         {"set", "dpi", "1", "off"},
+         "DPI stage 1 is the only stage on, and the last stage on cannot be switched off",
          [](Window& w) {
              for (int s : {1, 2, 3}) w.dpi.toggleStage(s);
              EXPECT_FALSE(w.dpi.toggleStage(0));
          }},
-        {"a color for a stage that is off", {{"set", "dpi", "2", "off"}}, {"set", "dpi", "2", "#123456"},
+        {"a color for a stage that is off",
+         {{"set", "dpi", "2", "off"}},
+         {"set", "dpi", "2", "#123456"},
          "DPI stage 2 is off, and only a stage that is on takes a color",
          [](Window& w) {
              w.dpi.toggleStage(1);
              EXPECT_FALSE(w.dpi.swatchOpensChooser(1));
          }},
-        {"a DPI the sensor lacks", {}, {"set", "dpi", "1", "1750"},
+        {"a DPI the sensor lacks",
+         {},
+         {"set", "dpi", "1", "1750"},
          "sensor type 1 has no DPI 1750; it takes 600, 800, 1000, 1200, 1600, 2000, 2400, 3200",
          [](Window& w) {
              for (auto label : w.dpi.tickLabels()) EXPECT_NE(label, "1750");
          }},
-        {"a fire speed below 5", {}, {"set", "button", "6", "Fire Key", "A", "4"}, "the fire speed takes 5-255, not '4'",
+        {"a fire speed below 5",
+         {},
+         {"set", "button", "6", "Fire Key", "A", "4"},
+         "the fire speed takes 5-255, not '4'",
          [](Window&) { EXPECT_TRUE(fireSpeedFromText("4").replace); }},
-        {"a fire count above 255", {}, {"set", "button", "6", "Fire Key", "A", "10", "256"},
-         "the fire count takes 0-255, not '256'", [](Window&) { EXPECT_TRUE(fireCountFromText("256").replace); }},
-        {"button 8", {}, {"set", "button", "8", "Key Off"}, "buttons 8-12 have no box on the Basic page",
+        {"a fire count above 255",
+         {},
+         {"set", "button", "6", "Fire Key", "A", "10", "256"},
+         "the fire count takes 0-255, not '256'",
+         [](Window&) { EXPECT_TRUE(fireCountFromText("256").replace); }},
+        {"button 8",
+         {},
+         {"set", "button", "8", "Key Off"},
+         "buttons 8-12 have no box on the Basic page",
          [](Window& w) { EXPECT_EQ(w.buttons.openButtonList(7), ButtonAssignment::OpenResult::Closed); }},
-        {"a macro past slot 12", {}, {"set", "button", "4", "Macro Key", "13"}, "past the mouse's 12 macro slots",
-         unchanged, 13},
+        {"a macro past slot 12",
+         {},
+         {"set", "button", "4", "Macro Key", "13"},
+         "past the mouse's 12 macro slots",
+         unchanged,
+         13},
         {"no such macro", {}, {"set", "button", "4", "Macro Key", "Nothing"}, "no macro 'Nothing'", unchanged},
-        {"lighting Off, which its list lacks", {}, {"set", "lighting", "off"},
-         "lighting mode 'off' is none of Standard, Respiration, Neon", unchanged},
+        {"lighting Off, which its list lacks",
+         {},
+         {"set", "lighting", "off"},
+         "lighting mode 'off' is none of Standard, Respiration, Neon",
+         unchanged},
         {"an unknown key", {}, {"set", "button", "7", "Single Key", "Hyper"}, "'Hyper' is no key name", unchanged},
         {"an unknown function", {}, {"set", "button", "2", "Teleport"}, "'Teleport' is no function", unchanged},
-        {"words after a plain function", {}, {"set", "button", "2", "Forward", "now"},
-         "Forward takes no further words; 'now' is one too many", unchanged},
+        {"words after a plain function",
+         {},
+         {"set", "button", "2", "Forward", "now"},
+         "Forward takes no further words; 'now' is one too many",
+         unchanged},
         {"an unknown setting", {}, {"set", "volume", "3"}, "'volume' is no setting", unchanged},
         {"default of something else", {}, {"default", "dpi"}, "default takes one word: buttons", unchanged},
     };

@@ -25,8 +25,8 @@ constexpr long kNormalState = 1;
 
 fs::path makeRoot() {
     static int counter = 0;
-    fs::path dir = fs::temp_directory_path() /
-                   ("tarvik-desktop-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    fs::path dir =
+        fs::temp_directory_path() / ("tarvik-desktop-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
     fs::remove_all(dir);
     fs::create_directories(dir);
     return dir;
@@ -94,8 +94,8 @@ struct DesktopSession::WindowManager {
 
     void setState(Window w, long state) {
         const long data[2] = {state, None};
-        XChangeProperty(display, w, wmState, wmState, 32, PropModeReplace,
-                        reinterpret_cast<const unsigned char*>(data), 2);
+        XChangeProperty(display, w, wmState, wmState, 32, PropModeReplace, reinterpret_cast<const unsigned char*>(data),
+                        2);
     }
 
     void show(Window w) {
@@ -279,15 +279,22 @@ std::vector<TopWindow> DesktopSession::windows() {
         unsigned char* value = nullptr;
         bool ours = false;
         if (XGetWindowProperty(d, children[i], pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &items, &after,
-                               &value) == Success && value) {
+                               &value) == Success &&
+            value) {
             ours = items == 1 && static_cast<pid_t>(*reinterpret_cast<unsigned long*>(value)) == program_;
             XFree(value);
         }
         if (!ours) continue;
         XWindowAttributes attrs;
         if (!XGetWindowAttributes(d, children[i], &attrs)) continue;
-        TopWindow w{children[i], attrs.x, attrs.y, attrs.width, attrs.height, attrs.map_state == IsViewable,
-                    wm_->iconic.count(children[i]) > 0, {}};
+        TopWindow w{children[i],
+                    attrs.x,
+                    attrs.y,
+                    attrs.width,
+                    attrs.height,
+                    attrs.map_state == IsViewable,
+                    wm_->iconic.count(children[i]) > 0,
+                    {}};
         if (char* name = nullptr; XFetchName(d, children[i], &name) && name) {
             w.title = name;
             XFree(name);

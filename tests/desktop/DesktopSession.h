@@ -28,10 +28,10 @@ namespace tarvik::desktop {
 using namespace std::chrono_literals;
 
 struct SessionOptions {
-    std::vector<std::string> args;            // after the program name; "--data-dir" is added
-    std::string language;                     // "Lan" of "str.ini" (CHS, CHT; empty: English)
-    std::map<std::string, std::string> env;   // extra environment of the program
-    std::vector<std::string> wrapper;         // runs the program through this command, e.g. setpriv
+    std::vector<std::string> args;           // after the program name; "--data-dir" is added
+    std::string language;                    // "Lan" of "str.ini" (CHS, CHT; empty: English)
+    std::map<std::string, std::string> env;  // extra environment of the program
+    std::vector<std::string> wrapper;        // runs the program through this command, e.g. setpriv
 };
 
 // One top-level window of the program as the X server sees it.

@@ -67,8 +67,10 @@ TEST(FindMouse, ScanOutcomesByListing) {
         {"no rights to the command collection", {event, deniedCommand}, MouseScan::NotOpenable, true},
         {"no rights to the event collection, no command one", {foreign, deniedEvent}, MouseScan::NotOpenable, false},
         {"no rights to the event collection only", {deniedEvent, command}, MouseScan::Opened, false},
-        {"event collection fourth on a keyboard's node", {simulator::keyboardWithEventCollection(), command},
-         MouseScan::Opened, true},
+        {"event collection fourth on a keyboard's node",
+         {simulator::keyboardWithEventCollection(), command},
+         MouseScan::Opened,
+         true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -61,7 +61,8 @@ TEST(SyncSensorSettings, SetsBit6OfOption2AndTakesTheSensorType) {
         EXPECT_TRUE(rig.clock.pauses.empty());
         ASSERT_EQ(rig.sink.traces.size(), 1u);
         char line[96];
-        std::snprintf(line, sizeof line, "Sensor Type:%02x\n,,Rate:02\n,Option1:11\n,Option2:%02x\n", c.type, c.option2);
+        std::snprintf(line, sizeof line, "Sensor Type:%02x\n,,Rate:02\n,Option1:11\n,Option2:%02x\n", c.type,
+                      c.option2);
         EXPECT_EQ(rig.sink.traces[0], line);
     }
 }
@@ -148,11 +149,12 @@ TEST(ApplySettings, KeyMatrixTraceShowsLittleEndianEntries) {
     std::snprintf(first, sizeof first, "%02x%02x%02x%02x\n", m[3], m[2], m[1], m[0]);
     EXPECT_TRUE(matrixTraces[0].starts_with(std::string("Write KeyMatrix[1]:\n") + first)) << matrixTraces[0];
     EXPECT_EQ(std::ranges::count(matrixTraces[0], '\n'), 17);
-    EXPECT_EQ(matrixTraces[1], "Write KeyMatrix[2]:\n00000000\n" + [] {
-        std::string s;
-        for (int i = 0; i < 15; ++i) s += " 00000000\n";
-        return s;
-    }());
+    EXPECT_EQ(
+        matrixTraces[1], "Write KeyMatrix[2]:\n00000000\n" + [] {
+            std::string s;
+            for (int i = 0; i < 15; ++i) s += " 00000000\n";
+            return s;
+        }());
 }
 
 // A broken mouse or one unplugged mid-way: the sequence ends, keeps its pauses, writes

@@ -21,8 +21,7 @@
 
 namespace tarvik::test {
 
-inline const QColor kBackground{30, 60, 90}, kNormal{200, 0, 0}, kOver{0, 0, 200}, kPane{0, 120, 0},
-    kTick{250, 250, 0};
+inline const QColor kBackground{30, 60, 90}, kNormal{200, 0, 0}, kOver{0, 0, 200}, kPane{0, 120, 0}, kTick{250, 250, 0};
 
 inline void writeImage(const std::filesystem::path& file, int w, int h, QColor color) {
     QImage image(w, h, QImage::Format_ARGB32);
@@ -30,7 +29,7 @@ inline void writeImage(const std::filesystem::path& file, int w, int h, QColor c
     image.save(QString::fromStdString(file.string()));
 }
 
-inline const char* const kBackgrounds[] = {"single-key.png", "combo-key.png", "fire-key.png", "media-key.png",
+inline const char* const kBackgrounds[] = {"single-key.png",  "combo-key.png", "fire-key.png",  "media-key.png",
                                            "windows-key.png", "macro-key.png", "delay-time.png"};
 
 struct TempSkin {

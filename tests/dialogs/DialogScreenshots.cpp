@@ -47,13 +47,21 @@ std::vector<Shot> shots(const std::filesystem::path& store) {
              key(d, KEY_A, Qt::Key_A);
          }},
         {"fire-key", [](ui::DialogSkin s) { return std::make_unique<CFireKeyDialog>(s); },
-         [](ui::SkinnedDialog& d) { d.clickAt({60, 75}); }},
+         [](ui::SkinnedDialog& d) {
+             d.clickAt({60, 75});
+         }},
         {"media-key", [](ui::DialogSkin s) { return std::make_unique<CMediaDialog>(s); },
-         [](ui::SkinnedDialog& d) { d.clickAt({60, 135}); }},
+         [](ui::SkinnedDialog& d) {
+             d.clickAt({60, 135});
+         }},
         {"windows-key", [](ui::DialogSkin s) { return std::make_unique<CWindowsDialog>(s); },
-         [](ui::SkinnedDialog& d) { d.clickAt({60, 135}); }},
+         [](ui::SkinnedDialog& d) {
+             d.clickAt({60, 135});
+         }},
         {"macro-key", [store](ui::DialogSkin s) { return std::make_unique<CMacroDialog>(s, store); },
-         [](ui::SkinnedDialog& d) { d.clickAt({60, 135}); }},
+         [](ui::SkinnedDialog& d) {
+             d.clickAt({60, 135});
+         }},
         {"delay-time", [](ui::DialogSkin s) { return std::make_unique<CDelayTimeDialog>(s); },
          [](ui::SkinnedDialog& d) { static_cast<CDelayTimeDialog&>(d).field()->setText("150"); }},
     };
@@ -71,7 +79,8 @@ int main(int argc, char** argv) {
     const std::filesystem::path out = argv[2];
     std::filesystem::create_directories(out);
     // The macro dialog lists the macros of a small store kept outside the picture folder.
-    const auto store = std::filesystem::temp_directory_path() / ("tarvik-dialog-shots-" + std::to_string(::getpid()) + ".ini");
+    const auto store =
+        std::filesystem::temp_directory_path() / ("tarvik-dialog-shots-" + std::to_string(::getpid()) + ".ini");
     std::ofstream(store) << "[Burst]\nItemCount=0\n[Reload]\nItemCount=0\n[Spray]\nItemCount=0\n";
     ui::SkinState skin;
     skin.folder = argv[1];

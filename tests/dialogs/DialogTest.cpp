@@ -69,8 +69,11 @@ TEST(KeyCaptureTest, SeesEachPressAndReleaseOnceBeforeTheFocusedWidget) {
     }
     tapKey(window, KEY_C, Qt::Key_C, "c");  // the capture has ended
     using S = decltype(seen)::value_type;
-    EXPECT_EQ(seen, (std::vector<S>{{"A", true, false, 38}, {"A", true, true, 38}, {"A", false, false, 38},
-                                    {"B", true, false, 56}, {"B", false, false, 56}}));
+    EXPECT_EQ(seen, (std::vector<S>{{"A", true, false, 38},
+                                    {"A", true, true, 38},
+                                    {"A", false, false, 38},
+                                    {"B", true, false, 56},
+                                    {"B", false, false, 56}}));
     EXPECT_EQ(field.text(), "aac");
 }
 
@@ -95,7 +98,9 @@ const DialogKind kDialogs[] = {
     {"windows-key.png", "Windows Dialog Load background image failed!!!",
      [](ui::DialogSkin s, const std::filesystem::path&) { return std::make_unique<CWindowsDialog>(s); }},
     {"macro-key.png", "Macro Key Dialog Load background image failed!!!",
-     [](ui::DialogSkin s, const std::filesystem::path& f) { return std::make_unique<CMacroDialog>(s, f / "record.ini"); }},
+     [](ui::DialogSkin s, const std::filesystem::path& f) {
+         return std::make_unique<CMacroDialog>(s, f / "record.ini");
+     }},
     {"delay-time.png", "DelayTime Dialog Load background image failed!!!",
      [](ui::DialogSkin s, const std::filesystem::path&) { return std::make_unique<CDelayTimeDialog>(s); }},
 };
@@ -199,12 +204,9 @@ TEST_F(DialogTest, SingleKeyCapturesEnterEscAndWindowsKeysWithoutActingOnThem) {
         int keysReachingDialog;  // of press and release
     } cases[] = {
         {KEY_ENTER, Qt::Key_Return, "Enter", 1},  // the release passes, harmlessly
-        {KEY_KPENTER, Qt::Key_Enter, "Num Enter", 1},
-        {KEY_ESC, Qt::Key_Escape, "Esc", 1},
-        {KEY_LEFTMETA, Qt::Key_Meta, "Left Windows", 0},
-        {KEY_RIGHTMETA, Qt::Key_Meta, "Right Windows", 0},
-        {KEY_RIGHTCTRL, Qt::Key_Control, "Right Ctrl", 2},
-        {KEY_KP1, Qt::Key_1, "Num 1", 2},
+        {KEY_KPENTER, Qt::Key_Enter, "Num Enter", 1},      {KEY_ESC, Qt::Key_Escape, "Esc", 1},
+        {KEY_LEFTMETA, Qt::Key_Meta, "Left Windows", 0},   {KEY_RIGHTMETA, Qt::Key_Meta, "Right Windows", 0},
+        {KEY_RIGHTCTRL, Qt::Key_Control, "Right Ctrl", 2}, {KEY_KP1, Qt::Key_1, "Num 1", 2},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -531,7 +533,10 @@ TEST_F(DialogTest, DelayReturnsTheTypedTextAndItsValue) {
         const char* typed;
         const char* text;
         int value;
-    } cases[] = {{"", "", 0}, {"5", "5", 5}, {"12000", "12000", 12000}, {"0150", "0150", 150},
+    } cases[] = {{"", "", 0},
+                 {"5", "5", 5},
+                 {"12000", "12000", 12000},
+                 {"0150", "0150", 150},
                  {"1a2", "12", 12}};  // digits only
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);

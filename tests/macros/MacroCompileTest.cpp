@@ -86,7 +86,7 @@ TEST(MacroCompileTest, LongMacrosStopAtTheEndOfTheSlot) {
         EXPECT_EQ(records, c.records);
         EXPECT_EQ(slot[2 * records], c.lastTiming);
         EXPECT_EQ(slot[2 * records + 1], c.lastCode);
-        EXPECT_EQ(GetLoopCount(record, 1), 0xEEEE);                  // the loop count stays
+        EXPECT_EQ(GetLoopCount(record, 1), 0xEEEE);                // the loop count stays
         EXPECT_EQ(record.macroSlots[kMacroSlotSize], Byte{0xEE});  // slot 2 untouched
     }
 }
@@ -123,8 +123,8 @@ TEST(LoopCountTest, FieldTextBecomesACountOf1To65535) {
         LoopField field;
     };
     const Case cases[] = {
-        {"0", {1, true}},     {"70000", {1, true}},     {"", {1, true}}, {"99999999999", {1, true}},
-        {"1", {1, false}},    {"65535", {65535, false}}, {"12", {12, false}},
+        {"0", {1, true}},  {"70000", {1, true}},      {"", {1, true}},     {"99999999999", {1, true}},
+        {"1", {1, false}}, {"65535", {65535, false}}, {"12", {12, false}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -152,7 +152,10 @@ TEST(EventLinesTest, EditorLines) {
     EXPECT_TRUE(isClickChoice(mouseEventChoices[2]));
     EXPECT_FALSE(isClickChoice(mouseEventChoices[3]));
     const std::tuple<int, const char*, const char*> entries[] = {
-        {5, "5", "20 ms"}, {12000, "12000", "10000 ms"}, {150, "0150", "0150 ms"}, {20, "20", "20 ms"},
+        {5, "5", "20 ms"},
+        {12000, "12000", "10000 ms"},
+        {150, "0150", "0150 ms"},
+        {20, "20", "20 ms"},
     };
     for (const auto& [value, digits, line] : entries) {
         SCOPED_TRACE(digits);

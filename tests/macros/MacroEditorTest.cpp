@@ -134,8 +134,8 @@ TEST_F(MacroEditorTest, StartWithNoMacroWarnsAndDoesNotRecord) {
 TEST_F(MacroEditorTest, StopWithoutRecordingWarnsEveryTime) {
     build({"M"});
     const std::pair<std::string, std::string> stop{"Stop Recording", ""};
-    const std::pair<std::string, std::string> warning{
-        "It doesn’t start recording, unnecessary to press Stop key!", "Warning"};
+    const std::pair<std::string, std::string> warning{"It doesn’t start recording, unnecessary to press Stop key!",
+                                                      "Warning"};
     editor.StopRecording();
     editor.StopRecording();
     EXPECT_EQ(messages.shown, (Shown{stop, warning, stop, warning}));
@@ -175,9 +175,7 @@ TEST_F(MacroEditorTest, CtrlBreakDropsTheCtrlPressAndStops) {
         {"Ctrl held over a key", {{"Ctrl", Dn}, {"A", Dn}, {"A", Up}}, {"A   Dn", "50 ms", "A   Up"}},
         {"after a release first", {{"Enter", Up}, {"Right Ctrl", Dn}}, {}},
         {"another key held is released", {{"Shift", Dn}, {"Ctrl", Dn}}, {"Shift   Dn", "50 ms", "Shift   Up"}},
-        {"a Ctrl already released stays",
-         {{"Ctrl", Dn}, {"Ctrl", Up}},
-         {"Ctrl   Dn", "50 ms", "Ctrl   Up"}},
+        {"a Ctrl already released stays", {{"Ctrl", Dn}, {"Ctrl", Up}}, {"Ctrl   Dn", "50 ms", "Ctrl   Up"}},
     };
     build({"M"});
     for (const auto& c : cases) {
@@ -239,17 +237,28 @@ TEST_F(MacroEditorTest, InsertMouseEvent) {
         std::optional<std::size_t> selectedAfter;
     };
     const Case cases[] = {
-        {"click into an empty list", {}, {}, lClick,
-         {"L-Button   Dn", "50 ms", "L-Button   Up", "50 ms"}, {}},
+        {"click into an empty list", {}, {}, lClick, {"L-Button   Dn", "50 ms", "L-Button   Up", "50 ms"}, {}},
         {"plain entry into an empty list", {}, {}, rDown, {"R-Button   Dn", "50 ms"}, {}},
         {"no selected line in a filled list", {"A   Dn"}, {}, lClick, {"A   Dn"}, {}},
-        {"click after an event line", {"A   Dn", "50 ms", "A   Up"}, 0, lClick,
-         {"A   Dn", "50 ms", "L-Button   Dn", "50 ms", "L-Button   Up", "50 ms", "A   Up"}, 2},
+        {"click after an event line",
+         {"A   Dn", "50 ms", "A   Up"},
+         0,
+         lClick,
+         {"A   Dn", "50 ms", "L-Button   Dn", "50 ms", "L-Button   Up", "50 ms", "A   Up"},
+         2},
         {"plain entry after an event line", {"A   Dn"}, 0, rDown, {"A   Dn", "50 ms", "R-Button   Dn"}, 2},
-        {"click after a delay line", {"A   Dn", "50 ms", "A   Up"}, 1, lClick,
-         {"A   Dn", "50 ms", "L-Button   Dn", "50 ms", "L-Button   Up", "50 ms", "A   Up"}, 2},
-        {"plain entry after a delay line", {"A   Dn", "50 ms", "A   Up"}, 1, rDown,
-         {"A   Dn", "50 ms", "R-Button   Dn", "50 ms", "A   Up"}, 2},
+        {"click after a delay line",
+         {"A   Dn", "50 ms", "A   Up"},
+         1,
+         lClick,
+         {"A   Dn", "50 ms", "L-Button   Dn", "50 ms", "L-Button   Up", "50 ms", "A   Up"},
+         2},
+        {"plain entry after a delay line",
+         {"A   Dn", "50 ms", "A   Up"},
+         1,
+         rDown,
+         {"A   Dn", "50 ms", "R-Button   Dn", "50 ms", "A   Up"},
+         2},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -57,12 +57,13 @@ TEST_F(MacroStoreTest, SavedLinesReadBackAndTheFileLooksAsWritten) {
 }
 
 TEST_F(MacroStoreTest, LoadFollowsItemCount) {
-    write("[Gaps]\nItemCount=4\nItem0=A   Dn\nItem2=A   Up\nItem3=5 ms\n"
-          "[Short]\nItemCount=1\nItem0=A   Dn\nItem1=stale\n"
-          "[NoCount]\nItem0=A   Dn\n"
-          "[Letters]\nItemCount=two\nItem0=A   Dn\n"
-          "[Negative]\nItemCount=-3\nItem0=A   Dn\n"
-          "[Huge]\nItemCount=2000000000\nItem0=A   Dn\nItem1=50 ms\n");
+    write(
+        "[Gaps]\nItemCount=4\nItem0=A   Dn\nItem2=A   Up\nItem3=5 ms\n"
+        "[Short]\nItemCount=1\nItem0=A   Dn\nItem1=stale\n"
+        "[NoCount]\nItem0=A   Dn\n"
+        "[Letters]\nItemCount=two\nItem0=A   Dn\n"
+        "[Negative]\nItemCount=-3\nItem0=A   Dn\n"
+        "[Huge]\nItemCount=2000000000\nItem0=A   Dn\nItem1=50 ms\n");
     struct Case {
         const char* name;
         Lines lines;

@@ -19,10 +19,9 @@ struct LevelCase {
 
 TEST(DpiTables, LabelAndCodeBySensorAndLevel) {
     const LevelCase cases[] = {
-        {0, 0, "250", 0x01},  {0, 7, "2000", 0x08}, {0, 8, "2500", 0x25}, {0, 11, "4000", 0x28},
-        {0, 12, "", 0},       {1, 0, "600", 0x01},  {1, 5, "2000", 0x23}, {1, 7, "3200", 0x25},
-        {1, 8, "", 0},        {2, 4, "1250", 0x0A}, {2, 7, "2500", 0x2A}, {3, 7, "3200", 0x08},
-        {4, 0, "", 0},        {255, 3, "", 0},
+        {0, 0, "250", 0x01},  {0, 7, "2000", 0x08}, {0, 8, "2500", 0x25}, {0, 11, "4000", 0x28}, {0, 12, "", 0},
+        {1, 0, "600", 0x01},  {1, 5, "2000", 0x23}, {1, 7, "3200", 0x25}, {1, 8, "", 0},         {2, 4, "1250", 0x0A},
+        {2, 7, "2500", 0x2A}, {3, 7, "3200", 0x08}, {4, 0, "", 0},        {255, 3, "", 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("sensor " + std::to_string(c.sensor) + " level " + std::to_string(c.level));
@@ -76,7 +75,8 @@ TEST(DpiTables, TicksAndLabelsShownPerSensor) {
         EXPECT_EQ(dpiLabels(sensor).size(), static_cast<std::size_t>(ticks));
     }
     const std::tuple<std::uint8_t, int, bool> clicks[] = {
-        {0, 12, true}, {0, 9, true}, {1, 8, true}, {1, 10, false}, {9, 1, true}, {9, 9, false}, {0, 0, false}, {0, 13, false},
+        {0, 12, true}, {0, 9, true},  {1, 8, true},  {1, 10, false},
+        {9, 1, true},  {9, 9, false}, {0, 0, false}, {0, 13, false},
     };
     for (const auto& [sensor, tick, clickable] : clicks) {
         EXPECT_EQ(dpiTickClickable(sensor, tick), clickable) << "sensor " << int(sensor) << " tick " << tick;

@@ -70,7 +70,9 @@ TEST(Lighting, ParameterListsByMode) {
         std::string_view first, last;
     };
     const Case cases[] = {
-        {1, 10, "5%", "100%"}, {2, 5, "8S", "4S"}, {3, 30, "0.5S", "15S"},
+        {1, 10, "5%", "100%"},
+        {2, 5, "8S", "4S"},
+        {3, 30, "0.5S", "15S"},
         {0, 30, "0.5S", "15S"},  // a list opened while Off shows the Neon periods
     };
     for (const auto& c : cases) {
@@ -95,8 +97,10 @@ TEST(Lighting, NeonPeriodsFollowTheHalfSecondRule) {
 
 TEST(Lighting, EffectChoicesAndFieldsPerMode) {
     EXPECT_EQ(std::vector(lightEffectChoices(1).begin(), lightEffectChoices(1).end()), std::vector<std::uint8_t>{1});
-    EXPECT_EQ(std::vector(lightEffectChoices(2).begin(), lightEffectChoices(2).end()), (std::vector<std::uint8_t>{1, 2}));
-    EXPECT_EQ(std::vector(lightEffectChoices(3).begin(), lightEffectChoices(3).end()), (std::vector<std::uint8_t>{2, 3}));
+    EXPECT_EQ(std::vector(lightEffectChoices(2).begin(), lightEffectChoices(2).end()),
+              (std::vector<std::uint8_t>{1, 2}));
+    EXPECT_EQ(std::vector(lightEffectChoices(3).begin(), lightEffectChoices(3).end()),
+              (std::vector<std::uint8_t>{2, 3}));
     EXPECT_TRUE(lightEffectChoices(0).empty());
     ConfigRecord record{};
     // Off keeps no parameter: a choice made while Off changes no field.

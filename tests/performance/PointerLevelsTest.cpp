@@ -11,7 +11,12 @@ namespace {
 TEST(PointerLevelsTest, SpeedBothWays) {
     // speed read -> level shown -> speed written back
     const std::array<std::array<int, 3>, 6> cases = {{
-        {10, 6, 10}, {1, 1, 1}, {3, 2, 2}, {20, 11, 20}, {0, 1, 1}, {40, 11, 20},
+        {10, 6, 10},
+        {1, 1, 1},
+        {3, 2, 2},
+        {20, 11, 20},
+        {0, 1, 1},
+        {40, 11, 20},
     }};
     for (const auto& [speed, level, written] : cases) {
         SCOPED_TRACE("speed " + std::to_string(speed));

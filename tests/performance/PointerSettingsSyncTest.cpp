@@ -160,10 +160,11 @@ TEST_F(PointerSyncTest, EachFailedWriteWarnsAndTheSequenceGoesOn) {
             freshSync.readPointerSettings(fields);
             viaDefault ? freshSync.restorePointerDefaults(fields) : freshSync.writePointerSettings(fields);
             EXPECT_EQ(messages.messages, (std::vector<Message>{{text, "Warning"}}));
-            EXPECT_EQ(std::ranges::count_if(fresh.calls, [](Op o) {
-                          return o == Op::setAccelProfile || o == Op::setPointerSpeed ||
-                                 o == Op::setWheelScrollLines || o == Op::setDoubleClickTime;
-                      }),
+            EXPECT_EQ(std::ranges::count_if(fresh.calls,
+                                            [](Op o) {
+                                                return o == Op::setAccelProfile || o == Op::setPointerSpeed ||
+                                                       o == Op::setWheelScrollLines || o == Op::setDoubleClickTime;
+                                            }),
                       4);
         }
     }

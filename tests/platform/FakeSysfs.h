@@ -18,12 +18,12 @@ namespace tarvik::test {
 class FakeSysfs {
 public:
     struct Node {
-        unsigned number;                                   // hidrawN
-        std::string usbDevice;                             // e.g. "1-2"; interfaces of one device share it
-        std::optional<std::string> uevent;                 // the HID device's uevent text
+        unsigned number;                                      // hidrawN
+        std::string usbDevice;                                // e.g. "1-2"; interfaces of one device share it
+        std::optional<std::string> uevent;                    // the HID device's uevent text
         std::optional<std::vector<std::uint8_t>> descriptor;  // report_descriptor bytes
-        std::optional<std::string> bcdDevice;              // on the USB device; absent off USB
-        bool deviceNode = true;                            // whether /dev/hidrawN exists
+        std::optional<std::string> bcdDevice;                 // on the USB device; absent off USB
+        bool deviceNode = true;                               // whether /dev/hidrawN exists
     };
 
     FakeSysfs() {

@@ -55,7 +55,7 @@ TEST_F(GSettingsPointerTest, GnomeHasNoWheelLinesOrPageScrolling) {
 }
 
 TEST_F(GSettingsPointerTest, FreshDesktopReadsAsTheMiddleLevelsWithPrecisionOn) {
-    EXPECT_EQ(test::classicSpeedOf(backend->getPointerSpeed().value), 10);  // speed 0 is level 6
+    EXPECT_EQ(test::classicSpeedOf(backend->getPointerSpeed().value), 10);     // speed 0 is level 6
     EXPECT_TRUE(precisionFromAccelProfile(backend->getAccelProfile().value));  // "default" is adaptive for a mouse
     EXPECT_EQ(backend->getDoubleClickTime().value, 400U);
 }

@@ -50,7 +50,7 @@ TEST(HidId, FindsTheLineInAUevent) {
         bool found;
     } cases[] = {
         {"DRIVER=hid-generic\nHID_ID=0003:000004D9:0000A09F\nHID_NAME=Mouse\n", true},
-        {"HID_ID=0003:000004D9:0000A09F", true},  // last line without newline
+        {"HID_ID=0003:000004D9:0000A09F", true},                                  // last line without newline
         {"DRIVER=hid-generic\nHID_NAME=HID_ID=0003:000004D9:0000A09F\n", false},  // not at line start
         {"DRIVER=hid-generic\nHID_ID=garbage\n", false},
         {"", false},
@@ -75,8 +75,9 @@ TEST(HidId, ParsesHexAttributes) {
         const char* text;
         std::optional<std::uint16_t> value;
     } cases[] = {
-        {"0100\n", 0x0100}, {"a09f", 0xA09F}, {"1", 0x1}, {"", std::nullopt}, {"\n", std::nullopt},
-        {"10000\n", std::nullopt}, {"01 00\n", std::nullopt}, {"zz\n", std::nullopt},
+        {"0100\n", 0x0100},        {"a09f", 0xA09F},       {"1", 0x1},
+        {"", std::nullopt},        {"\n", std::nullopt},   {"10000\n", std::nullopt},
+        {"01 00\n", std::nullopt}, {"zz\n", std::nullopt},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

@@ -111,10 +111,8 @@ TEST_F(HidrawTree, OpensOnlyWhatCanBeFramed) {
         bool opens;
         Error error;  // lastOpenError() afterwards
     } cases[] = {
-        {3, HidAccess::None, true, Error::None},
-        {3, HidAccess::ReadWrite, true, Error::None},
-        {2, HidAccess::Read, true, Error::None},
-        {11, HidAccess::None, false, Error::Other},  // no device node
+        {3, HidAccess::None, true, Error::None},    {3, HidAccess::ReadWrite, true, Error::None},
+        {2, HidAccess::Read, true, Error::None},    {11, HidAccess::None, false, Error::Other},  // no device node
         {1, HidAccess::None, true, Error::None},     // existence is all that None proves
         {1, HidAccess::Read, false, Error::Other},   // garbage descriptor: report framing unknown
         {4, HidAccess::Write, false, Error::Other},  // no descriptor at all
@@ -137,7 +135,9 @@ protected:
         peer = UniqueFd(fds[1]);
         return HidrawHandle(UniqueFd(fds[0]), numbered);
     }
-    void send(const Bytes& report) { ASSERT_EQ(::write(peer.get(), report.data(), report.size()), ssize_t(report.size())); }
+    void send(const Bytes& report) {
+        ASSERT_EQ(::write(peer.get(), report.data(), report.size()), ssize_t(report.size()));
+    }
 
     UniqueFd peer;
     WakeEvent wake;

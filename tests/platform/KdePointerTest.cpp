@@ -41,8 +41,9 @@ TEST_F(KdePointerTest, NoFilesReadAsPlasmaDefaults) {
 }
 
 TEST_F(KdePointerTest, WritesKeepEveryOtherLineAndAnnounceEachChange) {
-    const std::string before = "# kept comment\n[General]\nColorScheme=Breeze\n\n[KDE]\nSingleClick=false\n"
-                               "WheelScrollLines=5\n\n[WM]\nactiveFont=Noto Sans,10\n";
+    const std::string before =
+        "# kept comment\n[General]\nColorScheme=Breeze\n\n[KDE]\nSingleClick=false\n"
+        "WheelScrollLines=5\n\n[WM]\nactiveFont=Noto Sans,10\n";
     writeText(folder / "kdeglobals", before);
     EXPECT_EQ(kde.getWheelScrollLines().value, 5U);
     EXPECT_EQ(kde.setWheelScrollLines(7).status, PointerStatus::ok);

@@ -28,8 +28,8 @@ TEST(RuntimeFolder, TakesASafeRuntimeDirElseItsOwnPrivateFolderAndRefusesAnUnsaf
     const std::string own = "tarvik-" + std::to_string(me);
     struct Case {
         const char* name;
-        std::string xdg;                                      // relative to the test folder unless empty
-        std::function<void(const fs::path& base)> prepare;    // runs before the choice
+        std::string xdg;                                    // relative to the test folder unless empty
+        std::function<void(const fs::path& base)> prepare;  // runs before the choice
         uid_t user;
         const char* chosen;  // folder expected, relative to the test folder; nullptr: refused
         const char* why;     // part of the reason when refused
@@ -39,8 +39,8 @@ TEST(RuntimeFolder, TakesASafeRuntimeDirElseItsOwnPrivateFolderAndRefusesAnUnsaf
         {"unset", "", [](const fs::path&) {}, me, own.c_str(), ""},
         {"relative", "relative", [](const fs::path&) {}, me, own.c_str(), ""},
         {"missing", "none", [](const fs::path&) {}, me, own.c_str(), ""},
-        {"world-writable runtime dir", "run", [](const fs::path& b) { makeFolder(b / "run", 0777); }, me,
-         own.c_str(), ""},
+        {"world-writable runtime dir", "run", [](const fs::path& b) { makeFolder(b / "run", 0777); }, me, own.c_str(),
+         ""},
         {"own folder already there", "", [&](const fs::path& b) { makeFolder(b / own, 0700); }, me, own.c_str(), ""},
         {"own folder open to others", "", [&](const fs::path& b) { makeFolder(b / own, 0777); }, me, nullptr,
          "writable by other users"},

@@ -14,9 +14,9 @@
 #include "performance/DpiStageEditor.h"
 #include "performance/LightingEditor.h"
 #include "performance/PointerLevels.h"
+#include "session/FactoryRecord.h"
 #include "session/Json.h"
 #include "session/RecordDocument.h"
-#include "session/FactoryRecord.h"
 
 namespace tarvik {
 namespace {
@@ -73,19 +73,12 @@ std::vector<std::string> randomEventLines(Random& random) {
     const int count = pick(random, 0, 90);
     for (int i = 0; i < count; ++i) {
         switch (pick(random, 0, 4)) {
-            case 0:
-                lines.push_back(std::to_string(pick(random, 0, 20000)) + " ms");
-                break;
-            case 1:
-                lines.push_back("Unknown   Up");
-                break;
-            case 2:
-                lines.push_back("nonsense");
-                break;
-            default:
-                lines.push_back(
-                    std::string(keyNameAt(static_cast<std::size_t>(pick(random, 0, int(keyNameCount()) - 1)))) +
-                    (pick(random, 0, 1) ? "   Dn" : "   Up"));
+        case 0: lines.push_back(std::to_string(pick(random, 0, 20000)) + " ms"); break;
+        case 1: lines.push_back("Unknown   Up"); break;
+        case 2: lines.push_back("nonsense"); break;
+        default:
+            lines.push_back(std::string(keyNameAt(static_cast<std::size_t>(pick(random, 0, int(keyNameCount()) - 1)))) +
+                            (pick(random, 0, 1) ? "   Dn" : "   Up"));
         }
     }
     return lines;
@@ -94,19 +87,15 @@ std::vector<std::string> randomEventLines(Random& random) {
 void randomButtonStep(Random& random, ButtonAssignment& buttons) {
     const int button = pick(random, 0, kButtonBoxes - 1);
     switch (pick(random, 0, 9)) {
-        case 0:
-            buttons.restoreDefaultButtons();
-            break;
-        case 1:
-            buttons.selectKeyMode(pick(random, 0, 1));
-            break;
-        case 2:
-            if (buttons.openButtonList(button) == ButtonAssignment::OpenResult::Opened)
-                buttons.applyDpiAction(pick(random, 0, 3));
-            break;
-        default:
-            if (buttons.openButtonList(button) == ButtonAssignment::OpenResult::Opened)
-                buttons.applyButtonChoice(button, pick(random, 0, 15));
+    case 0: buttons.restoreDefaultButtons(); break;
+    case 1: buttons.selectKeyMode(pick(random, 0, 1)); break;
+    case 2:
+        if (buttons.openButtonList(button) == ButtonAssignment::OpenResult::Opened)
+            buttons.applyDpiAction(pick(random, 0, 3));
+        break;
+    default:
+        if (buttons.openButtonList(button) == ButtonAssignment::OpenResult::Opened)
+            buttons.applyButtonChoice(button, pick(random, 0, 15));
     }
 }
 
@@ -141,33 +130,22 @@ ConfigRecord randomRecord(Random& random) {
     for (int i = 0; i < steps; ++i) {
         const int stage = pick(random, 0, 3);
         switch (pick(random, 0, 8)) {
-            case 0:
-                dpi.clickReportRate(pick(random, 1, 4));
-                break;
-            case 1:
-                dpi.clickTick(stage, pick(random, 1, 12));
-                break;
-            case 2:
-                dpi.toggleStage(stage);
-                break;
-            case 3:
-                dpi.setColor(stage, {static_cast<std::uint8_t>(pick(random, 0, 255)),
-                                      static_cast<std::uint8_t>(pick(random, 0, 255)),
-                                      static_cast<std::uint8_t>(pick(random, 0, 255))});
-                break;
-            case 4: {
-                const auto field = static_cast<LightingEditor::Field>(pick(random, 0, 2));
-                lighting.choose(field, pick(random, 0, field == LightingEditor::Field::Mode ? 2 : 30));
-                break;
-            }
-            case 5:
-                randomPointerStep(random, r);
-                break;
-            case 6:
-                randomMacroStep(random, r);
-                break;
-            default:
-                randomButtonStep(random, buttons);
+        case 0: dpi.clickReportRate(pick(random, 1, 4)); break;
+        case 1: dpi.clickTick(stage, pick(random, 1, 12)); break;
+        case 2: dpi.toggleStage(stage); break;
+        case 3:
+            dpi.setColor(stage, {static_cast<std::uint8_t>(pick(random, 0, 255)),
+                                 static_cast<std::uint8_t>(pick(random, 0, 255)),
+                                 static_cast<std::uint8_t>(pick(random, 0, 255))});
+            break;
+        case 4: {
+            const auto field = static_cast<LightingEditor::Field>(pick(random, 0, 2));
+            lighting.choose(field, pick(random, 0, field == LightingEditor::Field::Mode ? 2 : 30));
+            break;
+        }
+        case 5: randomPointerStep(random, r); break;
+        case 6: randomMacroStep(random, r); break;
+        default: randomButtonStep(random, buttons);
         }
     }
     for (auto* reserved : {&r.reserved1926, &r.reserved1954}) *reserved = static_cast<Byte>(pick(random, 0, 255));
@@ -225,8 +203,8 @@ TEST(RecordDocument, CaptionsComeBackAndWrongOnesAreRefused) {
         {R"({"A": ["a\nb","2","3","4","5","6","7","8","9","10","11","12"], "B": )" + twelve + "}", "captions.A[0]",
          "one line"},
         {R"({"A": )" + twelve + R"(, "B": )" + twelve + R"(, "C": []})", "captions.C", "unknown field"},
-        {R"({"A": [")" + std::string(300, 'x') + R"(","2","3","4","5","6","7","8","9","10","11","12"], "B": )" + twelve +
-             "}",
+        {R"({"A": [")" + std::string(300, 'x') + R"(","2","3","4","5","6","7","8","9","10","11","12"], "B": )" +
+             twelve + "}",
          "captions.A[0]", "at most 255"},
     };
     for (const Case& c : cases) {

@@ -11,10 +11,10 @@
 #include <functional>
 #include <string>
 
+#include "TempFolder.h"
+#include "base/SafeFile.h"
 #include "platform/fake/RecordingSink.h"
 #include "settings/ConfigFile.h"
-#include "base/SafeFile.h"
-#include "TempFolder.h"
 
 namespace tarvik {
 namespace {
@@ -117,7 +117,8 @@ TEST_F(ConfigFileTest, SaveKeepsTheFilePermissionsAndIgnoresALeftoverTemporaryFi
 TEST_F(ConfigFileTest, FileThatCannotBeOpenedForWritingIsReportedWithItsErrorCode) {
     std::filesystem::create_directory(file.path);  // exists, but no file can be written there
     SaveConfig(file, marked(), sink);
-    EXPECT_EQ(sink.messages, (std::vector<Message>{{"Error Code is: " + std::to_string(EISDIR) + " \n", "NULL ==fp "}}));
+    EXPECT_EQ(sink.messages,
+              (std::vector<Message>{{"Error Code is: " + std::to_string(EISDIR) + " \n", "NULL ==fp "}}));
     EXPECT_EQ(file.firstRunFlag, 0);
 }
 
@@ -162,19 +163,29 @@ TEST_F(ConfigFileTest, ALoadThatFailsSaysWhy) {
     };
     const Case cases[] = {
         {"no file", [&] { return folder / "none.bin"; }, S::Missing, "No such file or directory"},
-        {"a folder in its place", [&] { fs::create_directory(folder / "dir.bin"); return folder / "dir.bin"; },
+        {"a folder in its place",
+         [&] {
+             fs::create_directory(folder / "dir.bin");
+             return folder / "dir.bin";
+         },
          S::Unreadable, "Is a directory"},
         {"one byte too many", [&] { return fileAt("long.bin", kConfigFileSize + 1); }, S::WrongSize, "wrong size 1987"},
         {"1 MB", [&] { return fileAt("huge.bin", 1 << 20); }, S::WrongSize, "wrong size 1048576"},
         {"empty", [&] { return fileAt("empty.bin", 0); }, S::WrongSize, "wrong size 0"},
         {"the data folder is a file", [&] { return fileAt("plain", 3) / "config.bin"; }, S::Unreadable,
          "Not a directory"},
-        {"a link to nothing", [&] { fs::create_symlink(folder / "gone", folder / "link.bin"); return folder / "link.bin"; },
+        {"a link to nothing",
+         [&] {
+             fs::create_symlink(folder / "gone", folder / "link.bin");
+             return folder / "link.bin";
+         },
          S::DanglingLink, "dangling symbolic link"},
-        {"the read fails", [&] {
+        {"the read fails",
+         [&] {
              fileIoHooks().read = [](int, void*, std::size_t) -> ssize_t { return errno = EIO, -1; };
              return fileAt("eio.bin", kConfigFileSize);
-         }, S::Unreadable, "Input/output error"},
+         },
+         S::Unreadable, "Input/output error"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -6,10 +6,10 @@
 #include <map>
 #include <string>
 
+#include "TempFolder.h"
 #include "platform/fake/RecordingSink.h"
 #include "settings/ConfigFile.h"
 #include "settings/DataLocation.h"
-#include "TempFolder.h"
 
 namespace tarvik {
 namespace {
@@ -46,9 +46,15 @@ TEST_F(DataLocationTest, FolderChosenByOverridePortableCopyAndEnvironment) {
         {"override wins over a portable copy", true, fs::path("/data/x"), {{"HOME", "/home/u"}}, "/data/x"},
         {"portable copy", true, std::nullopt, {{"XDG_CONFIG_HOME", "/xdg"}, {"HOME", "/home/u"}}, exeDir},
         {"XDG folder", false, std::nullopt, {{"XDG_CONFIG_HOME", "/xdg"}, {"HOME", "/home/u"}}, "/xdg/tarvik"},
-        {"relative XDG is ignored", false, std::nullopt, {{"XDG_CONFIG_HOME", "cfg"}, {"HOME", "/home/u"}},
+        {"relative XDG is ignored",
+         false,
+         std::nullopt,
+         {{"XDG_CONFIG_HOME", "cfg"}, {"HOME", "/home/u"}},
          "/home/u/.config/tarvik"},
-        {"empty XDG is ignored", false, std::nullopt, {{"XDG_CONFIG_HOME", ""}, {"HOME", "/home/u"}},
+        {"empty XDG is ignored",
+         false,
+         std::nullopt,
+         {{"XDG_CONFIG_HOME", ""}, {"HOME", "/home/u"}},
          "/home/u/.config/tarvik"},
         {"no XDG", false, std::nullopt, {{"HOME", "/home/u"}}, "/home/u/.config/tarvik"},
         {"no home at all", false, std::nullopt, {}, exeDir},
@@ -108,19 +114,25 @@ TEST_F(DataLocationTest, NothingButAMissingFileIsReplacedByTheFactoryOne) {
         bool present;
     };
     const Case cases[] = {
-        {"a link to nothing", [](const fs::path& d) {
+        {"a link to nothing",
+         [](const fs::path& d) {
              fs::create_directories(d);
              fs::create_symlink(d / "dotfiles-config.bin", d / "config.bin");
              return d;
-         }, false},
-        {"a data folder that is a file", [](const fs::path& d) {
+         },
+         false},
+        {"a data folder that is a file",
+         [](const fs::path& d) {
              test::writeBytes(d, {1, 2, 3});
              return d;
-         }, false},
-        {"a folder in its place", [](const fs::path& d) {
+         },
+         false},
+        {"a folder in its place",
+         [](const fs::path& d) {
              fs::create_directories(d / "config.bin");
              return d;
-         }, true},
+         },
+         true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -4,12 +4,12 @@
 #include <algorithm>
 #include <string>
 
+#include "TempFolder.h"
 #include "buttons/KeyMatrix.h"
 #include "performance/DpiTables.h"
 #include "performance/Lighting.h"
-#include "settings/ConfigFile.h"
 #include "session/FactoryRecord.h"
-#include "TempFolder.h"
+#include "settings/ConfigFile.h"
 
 namespace tarvik {
 namespace {

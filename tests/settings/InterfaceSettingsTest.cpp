@@ -19,8 +19,7 @@ TEST(CaptionKeyTest, ModeAIsItem1To12AndModeBAppendsA3) {
         const char* key;
     };
     const Case cases[] = {
-        {0, 0, "Item1"},  {0, 9, "Item10"},  {0, 11, "Item12"},
-        {1, 0, "Item13"}, {1, 9, "Item103"}, {1, 11, "Item123"},
+        {0, 0, "Item1"}, {0, 9, "Item10"}, {0, 11, "Item12"}, {1, 0, "Item13"}, {1, 9, "Item103"}, {1, 11, "Item123"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.key);
@@ -115,8 +114,8 @@ TEST_F(StrIniTest, FirstRunRewritesAll24CaptionsWithTheDefaults) {
     const auto catalogue = ApplyCatalogue(LanguageId::CHS);
     ASSERT_FALSE(SaveCaptions(strIni, catalogue.captionSection(), defaultCaptions(catalogue)));
     const auto captions = LoadInterfaceSettings(strIni, "Setting-CHS").captions;
-    const CaptionSet expected = {"左键", "右键", "中键", "前进方向键", "后退方向键", "DPI Loop",
-                                 "火力键", "按键关闭", "按键关闭", "按键关闭", "按键关闭", "按键关闭"};
+    const CaptionSet expected = {"左键",   "右键",     "中键",     "前进方向键", "后退方向键", "DPI Loop",
+                                 "火力键", "按键关闭", "按键关闭", "按键关闭",   "按键关闭",   "按键关闭"};
     EXPECT_EQ(captions.modeA, expected);
     EXPECT_EQ(captions.modeB, expected);
 }

@@ -130,8 +130,8 @@ TEST(ProfileDocumentTest, SectionLookupsStayRightAfterEditsMoveSections) {
 
 TEST(ProfileDocumentTest, WrittenValuesReadBackExactly) {
     const std::string values[] = {
-        "A   Dn",         "50 ms",     " leading blank", "trailing blank ", "\"quoted\"", "",
-        "左键 - 中文标题", "a=b=c",     "semi;colon",     "[bracketed]",     "\"",
+        "A   Dn",          "50 ms", " leading blank", "trailing blank ", "\"quoted\"", "",
+        "左键 - 中文标题", "a=b=c", "semi;colon",     "[bracketed]",     "\"",
     };
     for (const auto& value : values) {
         SCOPED_TRACE(value);
@@ -248,9 +248,17 @@ TEST(SectionScanTest, CountsCharactersNotBytes) {
 
 TEST(LeadingIntegerTest, ReadsLikeAtoi) {
     const std::pair<const char*, int> cases[] = {
-        {"", 0},        {"abc", 0},        {"42", 42},          {"  42xyz", 42},
-        {"-7", -7},     {"+8", 8},         {"300", 300},        {"99999999999", 2147483647},
-        {"- 5", 0},     {"1500 ms", 1500}, {"-99999999999", -2147483648LL},
+        {"", 0},
+        {"abc", 0},
+        {"42", 42},
+        {"  42xyz", 42},
+        {"-7", -7},
+        {"+8", 8},
+        {"300", 300},
+        {"99999999999", 2147483647},
+        {"- 5", 0},
+        {"1500 ms", 1500},
+        {"-99999999999", -2147483648LL},
     };
     for (const auto& [text, expected] : cases) {
         SCOPED_TRACE(text);

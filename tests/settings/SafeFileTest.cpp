@@ -16,14 +16,14 @@
 #include <set>
 #include <thread>
 
+#include "TempFolder.h"
+#include "base/ProfileFile.h"
+#include "base/SafeFile.h"
 #include "macros/MacroStore.h"
 #include "platform/fake/RecordingSink.h"
 #include "platform/linux/KdePointerSettings.h"
 #include "settings/ConfigFile.h"
 #include "settings/InterfaceSettings.h"
-#include "base/ProfileFile.h"
-#include "base/SafeFile.h"
-#include "TempFolder.h"
 
 namespace tarvik {
 namespace {

@@ -165,8 +165,7 @@ TEST(SimulatorBackend, BlockedEventReadEndsOnUnplugOrWakeUp) {
             wake.set();
         }
         const auto result = reader->readEvent(report, wake);
-        EXPECT_EQ(result.status,
-                  unplug ? platform::HidEventRead::Status::Gone : platform::HidEventRead::Status::Woken);
+        EXPECT_EQ(result.status, unplug ? platform::HidEventRead::Status::Gone : platform::HidEventRead::Status::Woken);
     }
 }
 

@@ -30,7 +30,9 @@ TEST(UhidLayouts, DescriptorsGiveEveryTopLevelCollectionWithItsLengths) {
         {UhidLayout::Split, 0, false, {kCommand}},
         {UhidLayout::Split, 1, true, {kEvent}},
         {UhidLayout::Composite, 0, false, {{0x0001, 0x0002, 0, 5, 0}}},
-        {UhidLayout::Composite, 1, true,
+        {UhidLayout::Composite,
+         1,
+         true,
          {{0x0001, 0x0006, 0, 9, 0}, {0x000C, 0x0001, 0, 3, 0}, {0x0001, 0x0080, 0, 2, 0}, kEvent}},
         {UhidLayout::Composite, 2, false, {kCommand}},
     };

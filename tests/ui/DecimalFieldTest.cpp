@@ -14,8 +14,15 @@ TEST(DecimalField, ReadsLeadingDigits) {
         const char* text;
         int value;
     } cases[] = {
-        {"", 0}, {"x", 0}, {"0", 0}, {"0150", 150}, {"150", 150}, {"12a7", 12},
-        {"2147483647", INT_MAX}, {"2147483648", INT_MAX}, {"99999999999999999999", INT_MAX},
+        {"", 0},
+        {"x", 0},
+        {"0", 0},
+        {"0150", 150},
+        {"150", 150},
+        {"12a7", 12},
+        {"2147483647", INT_MAX},
+        {"2147483648", INT_MAX},
+        {"99999999999999999999", INT_MAX},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -28,13 +35,9 @@ TEST(DecimalField, FireSpeedAndCountRanges) {
         const char* text;
         FieldValue speed, count;
     } cases[] = {
-        {"", {5, true}, {0, false}},     // empty count: fire until the button is released
-        {"3", {5, true}, {3, false}},
-        {"5", {5, false}, {5, false}},
-        {"32", {32, false}, {32, false}},
-        {"255", {255, false}, {255, false}},
-        {"256", {5, true}, {1, true}},
-        {"300", {5, true}, {1, true}},
+        {"", {5, true}, {0, false}},  // empty count: fire until the button is released
+        {"3", {5, true}, {3, false}},         {"5", {5, false}, {5, false}}, {"32", {32, false}, {32, false}},
+        {"255", {255, false}, {255, false}},  {"256", {5, true}, {1, true}}, {"300", {5, true}, {1, true}},
         {"4294967301", {5, true}, {1, true}},  // would wrap to 5 in 32 bits
     };
     for (const auto& c : cases) {

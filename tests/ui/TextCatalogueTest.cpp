@@ -16,16 +16,12 @@ TEST(LanguageTest, LanValueSelectsTheLanguageExactly) {
         LanguageId expected;
     };
     const Case cases[] = {
-        {"[Skins]\nLan=CHS\n", LanguageId::CHS},
-        {"[Skins]\nLan=CHT\n", LanguageId::CHT},
+        {"[Skins]\nLan=CHS\n", LanguageId::CHS},     {"[Skins]\nLan=CHT\n", LanguageId::CHT},
         {"[skins]\nlan=CHT\n", LanguageId::CHT},  // names ignore case, the value does not
-        {"[Skins]\nLan=EN\n", LanguageId::EN},
-        {"[Skins]\nLan=chs\n", LanguageId::EN},
+        {"[Skins]\nLan=EN\n", LanguageId::EN},       {"[Skins]\nLan=chs\n", LanguageId::EN},
         {"[Skins]\nLan=\"CHS \"\n", LanguageId::EN},  // extra characters
-        {"[Skins]\nLan=\n", LanguageId::EN},
-        {"[Skins]\nPath=Dark\n", LanguageId::EN},
-        {"[Other]\nLan=CHS\n", LanguageId::EN},
-        {nullptr, LanguageId::EN},
+        {"[Skins]\nLan=\n", LanguageId::EN},         {"[Skins]\nPath=Dark\n", LanguageId::EN},
+        {"[Other]\nLan=CHS\n", LanguageId::EN},      {nullptr, LanguageId::EN},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file ? c.file : "no file");
@@ -100,12 +96,9 @@ TEST(FontsTest, ChoiceByLanguageAndSystemVersion) {
         std::string_view title;
     };
     const Case cases[] = {
-        {LanguageId::CHS, {6, 2}, "黑体", 13, "黑体"},
-        {LanguageId::CHS, {6, 1}, "宋体", 13, "宋体"},
-        {LanguageId::CHS, {10, 0}, "宋体", 13, "宋体"},
-        {LanguageId::CHT, {6, 2}, "黑体", 13, "黑体"},
-        {LanguageId::CHT, {10, 0}, "黑体", 13, "黑体"},
-        {LanguageId::EN, {6, 2}, "Arial", 14, "Tahoma"},
+        {LanguageId::CHS, {6, 2}, "黑体", 13, "黑体"},  {LanguageId::CHS, {6, 1}, "宋体", 13, "宋体"},
+        {LanguageId::CHS, {10, 0}, "宋体", 13, "宋体"}, {LanguageId::CHT, {6, 2}, "黑体", 13, "黑体"},
+        {LanguageId::CHT, {10, 0}, "黑体", 13, "黑体"}, {LanguageId::EN, {6, 2}, "Arial", 14, "Tahoma"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.text) + " " + std::to_string(c.version.major) + "." +

@@ -2,8 +2,8 @@
 #include <cstdio>
 #include <fstream>
 
-#include "settings/ConfigFile.h"
 #include "session/FactoryRecord.h"
+#include "settings/ConfigFile.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

@@ -65,7 +65,9 @@ bool hasSubcommands(std::string_view command) {
     for (const auto& row : cli::commandDocs()) {
         if (row.name != command) continue;
         const auto tokens = synopsisTokens(row.arguments);
-        if (tokens.empty() || !std::ranges::all_of(tokens.front(), [](char c) { return std::islower(static_cast<unsigned char>(c)) || c == '-'; }))
+        if (tokens.empty() || !std::ranges::all_of(tokens.front(), [](char c) {
+                return std::islower(static_cast<unsigned char>(c)) || c == '-';
+            }))
             return false;
         any = true;
     }
@@ -85,7 +87,8 @@ std::string caseEntry(std::string_view pattern, const std::vector<std::string>& 
 }
 
 std::string caseFunction(std::string_view name, const std::string& entries) {
-    return std::string(name) + "() {\n    case $1 in\n" + entries + "        *) _tarvikctl_reply=() ;;\n    esac\n}\n\n";
+    return std::string(name) + "() {\n    case $1 in\n" + entries +
+           "        *) _tarvikctl_reply=() ;;\n    esac\n}\n\n";
 }
 
 std::vector<std::string> commandNames() {

@@ -3,8 +3,8 @@
 #include "ManPages.h"
 
 #include "Roff.h"
-#include "session/AppOptions.h"
 #include "cli/CommandTable.h"
+#include "session/AppOptions.h"
 
 namespace tarvik::docgen {
 namespace {
@@ -30,16 +30,12 @@ constexpr std::string_view kAppDescription =
     "04D9:A09F, and shows a notification when they are switched on the mouse itself. It keeps running in the "
     "notification area when its window is closed.\n";
 
-std::string header(std::string_view name, std::string_view upper, std::string_view version,
-                   std::string_view summary) {
+std::string header(std::string_view name, std::string_view upper, std::string_view version, std::string_view summary) {
     return ".TH " + std::string(upper) + " 1 \"\" \"Tarvik " + std::string(version) + "\" \"User Commands\"\n" +
-           ".nh\n" +
-           ".SH NAME\n" + std::string(name) + " \\- " + roffEscape(summary) + '\n';
+           ".nh\n" + ".SH NAME\n" + std::string(name) + " \\- " + roffEscape(summary) + '\n';
 }
 
-std::string synopsis(std::string_view line) {
-    return ".SH SYNOPSIS\n.nf\n" + roffTerm(line) + "\n.fi\n";
-}
+std::string synopsis(std::string_view line) { return ".SH SYNOPSIS\n.nf\n" + roffTerm(line) + "\n.fi\n"; }
 
 std::string optionEntries(std::span<const OptionRow> rows) {
     std::string out;
@@ -80,15 +76,14 @@ std::string exitStatus() {
 std::string tarvikManPage(std::string_view version) {
     return header("tarvik", "TARVIK", version, kAppSummary) + synopsis(appSynopsis()) + ".SH DESCRIPTION\n" +
            std::string(kAppDescription) + ".PP\n" + roffEscape(kAppNotes) + '\n' + ".SH OPTIONS\n" +
-           optionEntries(kSharedOptions) + ".SH FILES\n" + std::string(kFiles) +
-           ".SH SEE ALSO\n\\fBtarvikctl\\fR(1)\n";
+           optionEntries(kSharedOptions) + ".SH FILES\n" + std::string(kFiles) + ".SH SEE ALSO\n\\fBtarvikctl\\fR(1)\n";
 }
 
 std::string tarvikctlManPage(std::string_view version) {
     return header("tarvikctl", "TARVIKCTL", version, cli::kCtlSummary) + synopsis(cli::ctlSynopsis()) +
-           ".SH DESCRIPTION\n" + std::string(kCtlDescription) + ".PP\n" +
-           roffEscape(cli::kCtlHelpHint) + '\n' + commandEntries() + ctlOptions() +
-           exitStatus() + ".SH FILES\n" + std::string(kFiles) + ".SH SEE ALSO\n\\fBtarvik\\fR(1)\n";
+           ".SH DESCRIPTION\n" + std::string(kCtlDescription) + ".PP\n" + roffEscape(cli::kCtlHelpHint) + '\n' +
+           commandEntries() + ctlOptions() + exitStatus() + ".SH FILES\n" + std::string(kFiles) +
+           ".SH SEE ALSO\n\\fBtarvik\\fR(1)\n";
 }
 
 }  // namespace tarvik::docgen

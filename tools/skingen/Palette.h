@@ -7,25 +7,25 @@
 namespace skingen {
 
 struct Palette {
-  const char* name;         // skin folder name
-  QRgb bgTop, bgBottom;     // window body gradient
-  QRgb grain;               // texture strokes laid over the body (alpha in the top byte)
-  QRgb titleTop, titleBottom, titleText;
-  QRgb panelTop, panelBottom, panelEdge, panelHighlight, headerFill;
-  QRgb accent, accentBright, accentDeep;
-  QRgb well, wellEdge;      // recessed frames around real controls
-  QRgb buttonTop, buttonBottom, buttonEdge, buttonOverTop, buttonOverBottom;
-  QRgb glyph, glyphOver, danger;
-  QRgb segmentDark, segmentDarkEdge;
-  QRgb shellTop, shellBottom, shellEdge, shellButton, badgeText;
+    const char* name;      // skin folder name
+    QRgb bgTop, bgBottom;  // window body gradient
+    QRgb grain;            // texture strokes laid over the body (alpha in the top byte)
+    QRgb titleTop, titleBottom, titleText;
+    QRgb panelTop, panelBottom, panelEdge, panelHighlight, headerFill;
+    QRgb accent, accentBright, accentDeep;
+    QRgb well, wellEdge;  // recessed frames around real controls
+    QRgb buttonTop, buttonBottom, buttonEdge, buttonOverTop, buttonOverBottom;
+    QRgb glyph, glyphOver, danger;
+    QRgb segmentDark, segmentDarkEdge;
+    QRgb shellTop, shellBottom, shellEdge, shellButton, badgeText;
 };
 
 // Rows write colors as 0xRRGGBB; only texture colors carry an alpha byte, so a zero alpha byte reads as opaque.
 inline QColor col(QRgb rgb) { return QColor::fromRgba(qAlpha(rgb) ? rgb : (rgb | 0xFF000000u)); }
 inline QColor col(QRgb rgb, int alpha) {
-  QColor c = QColor::fromRgb(rgb);
-  c.setAlpha(alpha);
-  return c;
+    QColor c = QColor::fromRgb(rgb);
+    c.setAlpha(alpha);
+    return c;
 }
 
 // clang-format off

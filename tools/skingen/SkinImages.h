@@ -8,8 +8,8 @@
 namespace skingen {
 
 struct SkinImage {
-  const char* file;
-  tarvik::layout::Size size;
+    const char* file;
+    tarvik::layout::Size size;
 };
 
 namespace L = tarvik::layout;

@@ -14,8 +14,8 @@ namespace {
 using Drawer = QImage (*)(const Palette&);
 
 struct DrawRow {
-  const char* file;
-  Drawer draw;
+    const char* file;
+    Drawer draw;
 };
 
 // clang-format off
@@ -59,55 +59,56 @@ constexpr DrawRow kDrawers[] = {
 static_assert(std::size(kDrawers) == kSkinImages.size(), "every skin image needs exactly one drawer");
 
 const SkinImage* expected(const char* file) {
-  for (const auto& img : kSkinImages)
-    if (std::strcmp(img.file, file) == 0) return &img;
-  return nullptr;
+    for (const auto& img : kSkinImages)
+        if (std::strcmp(img.file, file) == 0) return &img;
+    return nullptr;
 }
 
 bool save(const QImage& img, const QString& path, tarvik::layout::Size size) {
-  if (img.width() != size.width || img.height() != size.height) {
-    std::fprintf(stderr, "%s: drawn %dx%d, laid out for %dx%d\n", qPrintable(path), img.width(), img.height(),
-                 size.width, size.height);
-    return false;
-  }
-  if (!img.save(path, "PNG")) {
-    std::fprintf(stderr, "%s: cannot write\n", qPrintable(path));
-    return false;
-  }
-  return true;
+    if (img.width() != size.width || img.height() != size.height) {
+        std::fprintf(stderr, "%s: drawn %dx%d, laid out for %dx%d\n", qPrintable(path), img.width(), img.height(),
+                     size.width, size.height);
+        return false;
+    }
+    if (!img.save(path, "PNG")) {
+        std::fprintf(stderr, "%s: cannot write\n", qPrintable(path));
+        return false;
+    }
+    return true;
 }
 
 bool drawSkin(const Palette& pal, const QDir& skinsDir) {
-  const QString folder = skinsDir.filePath(pal.name);
-  if (!QDir().mkpath(folder)) return false;
-  bool ok = true;
-  for (const auto& row : kDrawers) {
-    const SkinImage* want = expected(row.file);
-    if (!want) {
-      std::fprintf(stderr, "%s: not a skin image\n", row.file);
-      return false;
+    const QString folder = skinsDir.filePath(pal.name);
+    if (!QDir().mkpath(folder)) return false;
+    bool ok = true;
+    for (const auto& row : kDrawers) {
+        const SkinImage* want = expected(row.file);
+        if (!want) {
+            std::fprintf(stderr, "%s: not a skin image\n", row.file);
+            return false;
+        }
+        ok = save(row.draw(pal), QDir(folder).filePath(row.file), want->size) && ok;
     }
-    ok = save(row.draw(pal), QDir(folder).filePath(row.file), want->size) && ok;
-  }
-  return ok;
+    return ok;
 }
 
 }  // namespace
 }  // namespace skingen
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: %s <skins folder> <icons folder>\n", argv[0]);
-    return 2;
-  }
-  QGuiApplication app(argc, argv);  // fonts need a GUI application, even offscreen
-  const QDir skinsDir(QString::fromLocal8Bit(argv[1]));
-  bool ok = true;
-  for (const auto& pal : skingen::kSkins) ok = skingen::drawSkin(pal, skinsDir) && ok;
-  const QString icons = QString::fromLocal8Bit(argv[2]);
-  ok = QDir().mkpath(icons) && ok;
-  // The icon uses the default skin's colors.
-  ok = skingen::save(skingen::applicationIcon(skingen::kSkins[0]), QDir(icons).filePath(skingen::kIconFile),
-                     skingen::kIconSize) && ok;
-  return ok ? 0 : 1;
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s <skins folder> <icons folder>\n", argv[0]);
+        return 2;
+    }
+    QGuiApplication app(argc, argv);  // fonts need a GUI application, even offscreen
+    const QDir skinsDir(QString::fromLocal8Bit(argv[1]));
+    bool ok = true;
+    for (const auto& pal : skingen::kSkins) ok = skingen::drawSkin(pal, skinsDir) && ok;
+    const QString icons = QString::fromLocal8Bit(argv[2]);
+    ok = QDir().mkpath(icons) && ok;
+    // The icon uses the default skin's colors.
+    ok = skingen::save(skingen::applicationIcon(skingen::kSkins[0]), QDir(icons).filePath(skingen::kIconFile),
+                       skingen::kIconSize) &&
+         ok;
+    return ok ? 0 : 1;
 }

@@ -26,8 +26,17 @@ struct ShellHooks {
 struct FakeShellPlatform {
     // The window's services: these fakes with `device`, `data` and `hooks`.
     ShellServices services(DeviceSession& device, ShellData& data, ShellHooks hooks = {}) {
-        return {instance, tray, messages, colors, urls, notifier, device, data,
-                std::move(hooks.debugLog), std::move(hooks.exitProcess), std::move(hooks.applyPointerSettings)};
+        return {instance,
+                tray,
+                messages,
+                colors,
+                urls,
+                notifier,
+                device,
+                data,
+                std::move(hooks.debugLog),
+                std::move(hooks.exitProcess),
+                std::move(hooks.applyPointerSettings)};
     }
 
     platform::FakeSingleInstance instance;

@@ -6,10 +6,10 @@
 #include <memory>
 #include <utility>
 
-#include "session/AppData.h"
-#include "session/LinkSession.h"
 #include "app/fake/FakeShellPlatform.h"
 #include "platform/fake/FakeClock.h"
+#include "session/AppData.h"
+#include "session/LinkSession.h"
 #include "simulator/SimulatorBackend.h"
 
 namespace tarvik {

@@ -27,8 +27,8 @@ CComboDialog::CComboDialog(ui::DialogSkin setup, QWidget* owner)
     : SkinnedDialog(setup, "/combo-key.png", "Combo Dialog Load background image failed!!!", owner) {
     if (!hasContent()) return;
     setFocusPolicy(Qt::StrongFocus);  // the dialog itself holds the focus until a field is clicked
-    modifiers_ = &addChooser(kModifierDisplay, ui::clientRect(layout::kComboModifierBox), kModifierList,
-                             modifierEntries);
+    modifiers_ =
+        &addChooser(kModifierDisplay, ui::clientRect(layout::kComboModifierBox), kModifierList, modifierEntries);
     modifiers_->onOpenChanged = [this](bool open) {
         key1_->setEnabled(!open);
         key2_->setEnabled(!open);

@@ -10,9 +10,8 @@ constexpr ClientRect kWindowsList{42, 146, 151, 306};
 
 }  // namespace
 
-CListChoiceDialog::CListChoiceDialog(ui::DialogSkin setup, std::string_view background,
-                                     std::string_view failureCaption, std::span<const ChoiceText> items,
-                                     ClientRect list, QWidget* owner)
+CListChoiceDialog::CListChoiceDialog(ui::DialogSkin setup, std::string_view background, std::string_view failureCaption,
+                                     std::span<const ChoiceText> items, ClientRect list, QWidget* owner)
     : SkinnedDialog(setup, background, failureCaption, owner) {
     const LanguageId lang = language();
     choice_.chosenText = std::string(choiceTextIn(items.front(), lang));  // what OK returns untouched
@@ -38,7 +37,7 @@ CMediaDialog::CMediaDialog(ui::DialogSkin setup, QWidget* owner)
                         kMediaList, owner) {}
 
 CWindowsDialog::CWindowsDialog(ui::DialogSkin setup, QWidget* owner)
-    : CListChoiceDialog(setup, "/windows-key.png", "Windows Dialog Load background image failed!!!",
-                        windowsItems(), kWindowsList, owner) {}
+    : CListChoiceDialog(setup, "/windows-key.png", "Windows Dialog Load background image failed!!!", windowsItems(),
+                        kWindowsList, owner) {}
 
 }  // namespace tarvik

@@ -12,8 +12,16 @@ namespace tarvik::platform {
 
 class FakePointerSettings : public PointerSettings {
 public:
-    enum class Op { getAccelProfile, setAccelProfile, getPointerSpeed, setPointerSpeed, getWheelScrollLines,
-                    setWheelScrollLines, getDoubleClickTime, setDoubleClickTime };
+    enum class Op {
+        getAccelProfile,
+        setAccelProfile,
+        getPointerSpeed,
+        setPointerSpeed,
+        getWheelScrollLines,
+        setWheelScrollLines,
+        getDoubleClickTime,
+        setDoubleClickTime
+    };
 
     PointerControls controls() const override { return available; }
 

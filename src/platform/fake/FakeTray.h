@@ -29,8 +29,12 @@ public:
     }
     void remove() override { shown = false; }
 
-    void click() { if (listener) listener->trayClicked(); }
-    void chooseExit() { if (listener) listener->trayExitChosen(); }
+    void click() {
+        if (listener) listener->trayClicked();
+    }
+    void chooseExit() {
+        if (listener) listener->trayExitChosen();
+    }
 
     bool hasTray = true;
     bool shown = false;

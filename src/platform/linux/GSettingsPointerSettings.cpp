@@ -7,7 +7,6 @@
 #include <string>
 #include <string_view>
 
-
 namespace tarvik::platform {
 namespace {
 
@@ -142,8 +141,8 @@ PointerResult GSettingsPointerSettings::setDoubleClickTime(unsigned milliseconds
     if (milliseconds > static_cast<unsigned>(std::numeric_limits<int>::max())) {
         return PointerResult::failed("double-click time out of range");
     }
-    return impl_->finish(
-        g_settings_set_int(impl_->settings.get(), kDoubleClickKey, static_cast<int>(milliseconds)), kDoubleClickKey);
+    return impl_->finish(g_settings_set_int(impl_->settings.get(), kDoubleClickKey, static_cast<int>(milliseconds)),
+                         kDoubleClickKey);
 }
 
 }  // namespace tarvik::platform

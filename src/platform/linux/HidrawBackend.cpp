@@ -56,10 +56,10 @@ std::optional<std::string> readFile(const fs::path& path, std::size_t maxBytes) 
 
 int openFlags(HidAccess access) {
     switch (access) {
-        case HidAccess::None: return O_PATH;
-        case HidAccess::Read: return O_RDONLY;
-        case HidAccess::Write: return O_WRONLY;
-        case HidAccess::ReadWrite: return O_RDWR;
+    case HidAccess::None: return O_PATH;
+    case HidAccess::Read: return O_RDONLY;
+    case HidAccess::Write: return O_WRONLY;
+    case HidAccess::ReadWrite: return O_RDWR;
     }
     return O_PATH;
 }
@@ -177,8 +177,7 @@ std::optional<ParsedDescriptor> HidrawBackend::descriptor(const std::string& pat
     if (dir.empty()) return std::nullopt;
     const auto bytes = readFile(dir / "report_descriptor", kMaxDescriptorBytes);
     if (!bytes) return std::nullopt;
-    return parseReportDescriptor(
-        std::span(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()));
+    return parseReportDescriptor(std::span(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()));
 }
 
 std::optional<HidCapabilities> HidrawBackend::capabilities(const std::string& path) {

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "base/UniqueFd.h"
 #include "platform/Hid.h"
 #include "platform/ReportDescriptor.h"
-#include "base/UniqueFd.h"
 
 namespace tarvik::platform {
 

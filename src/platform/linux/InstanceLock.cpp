@@ -1,14 +1,14 @@
 // Single-instance lock through flock(2).
 #include "platform/linux/InstanceLock.h"
 
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
-#include <iostream>
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstring>
+#include <iostream>
 
 #include <optional>
 

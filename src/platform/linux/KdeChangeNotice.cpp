@@ -29,7 +29,8 @@ bool sessionBusReachable() {
     }
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     std::error_code ec;
-    return runtime != nullptr && *runtime != '\0' && std::filesystem::exists(std::filesystem::path(runtime) / "bus", ec);
+    return runtime != nullptr && *runtime != '\0' &&
+           std::filesystem::exists(std::filesystem::path(runtime) / "bus", ec);
 }
 
 }  // namespace
@@ -45,9 +46,9 @@ bool announceKdeMouseChange() {
         return false;
     }
     // The floating parameter tuple is taken over by the call, so it needs no owner here.
-    const gboolean sent = g_dbus_connection_emit_signal(bus.get(), nullptr, "/KGlobalSettings", "org.kde.KGlobalSettings",
-                                                        "notifyChange", g_variant_new("(ii)", kSettingsChanged, kMouseCategory),
-                                                        &rawError);
+    const gboolean sent =
+        g_dbus_connection_emit_signal(bus.get(), nullptr, "/KGlobalSettings", "org.kde.KGlobalSettings", "notifyChange",
+                                      g_variant_new("(ii)", kSettingsChanged, kMouseCategory), &rawError);
     error.reset(rawError);
     if (sent == FALSE) {
         return false;

@@ -68,8 +68,8 @@ std::optional<double> parseDecimal(std::string_view text) {
 
 std::string formatDecimal(double value) {
     std::array<char, 32> buffer{};
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                            std::chars_format::fixed, 3);
+    const auto [end, error] =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, 3);
     return error == std::errc{} ? std::string(buffer.data(), end) : std::string("0.000");
 }
 

@@ -17,7 +17,7 @@ namespace {
 struct DesktopName {
     std::string_view name;  // lower case
     PointerDesktop desktop;
-    bool prefix;            // DESKTOP_SESSION names carry suffixes such as "-xorg" or "wayland"
+    bool prefix;  // DESKTOP_SESSION names carry suffixes such as "-xorg" or "wayland"
 };
 
 // The desktops whose settings daemon applies org.gnome.desktop.peripherals, and Plasma.
@@ -33,12 +33,9 @@ constexpr std::array kCurrentDesktops = {
     DesktopName{"kde", PointerDesktop::kde, false},
 };
 constexpr std::array kSessions = {
-    DesktopName{"gnome", PointerDesktop::gnome, true},
-    DesktopName{"ubuntu", PointerDesktop::gnome, true},
-    DesktopName{"unity", PointerDesktop::gnome, true},
-    DesktopName{"budgie", PointerDesktop::gnome, true},
-    DesktopName{"pantheon", PointerDesktop::gnome, true},
-    DesktopName{"plasma", PointerDesktop::kde, true},
+    DesktopName{"gnome", PointerDesktop::gnome, true},    DesktopName{"ubuntu", PointerDesktop::gnome, true},
+    DesktopName{"unity", PointerDesktop::gnome, true},    DesktopName{"budgie", PointerDesktop::gnome, true},
+    DesktopName{"pantheon", PointerDesktop::gnome, true}, DesktopName{"plasma", PointerDesktop::kde, true},
     DesktopName{"kde", PointerDesktop::kde, true},
 };
 
@@ -104,8 +101,7 @@ std::unique_ptr<PointerSettings> makePointerSettings(const EnvironmentLookup& en
         break;
     case PointerDesktop::kde:
         return std::make_unique<KdePointerSettings>(configHomeFrom(environment), [] { announceKdeMouseChange(); });
-    case PointerDesktop::none:
-        break;
+    case PointerDesktop::none: break;
     }
     return std::make_unique<NoPointerSettings>();
 }

@@ -41,7 +41,8 @@ std::optional<std::filesystem::path> runtimeFolder(std::string_view xdgRuntimeDi
         if (error) *error = "the runtime folder " + folder.string() + " " + why;
         return std::nullopt;
     };
-    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return fail(std::string("cannot be made: ") + std::strerror(errno));
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
+        return fail(std::string("cannot be made: ") + std::strerror(errno));
     // lstat: a link planted in the shared parent must not lead us elsewhere.
     struct stat info {};
     if (::lstat(folder.c_str(), &info) != 0) return fail(std::string("cannot be read: ") + std::strerror(errno));

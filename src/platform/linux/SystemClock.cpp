@@ -44,8 +44,6 @@ void SystemClock::sleepMs(unsigned ms) {
     }
 }
 
-std::chrono::steady_clock::time_point SystemClock::now() const {
-    return std::chrono::steady_clock::now();
-}
+std::chrono::steady_clock::time_point SystemClock::now() const { return std::chrono::steady_clock::now(); }
 
 }  // namespace tarvik::platform

@@ -31,8 +31,8 @@ void QtTray::setMenuText(const std::string& exitText) { exitAction_->setText(QSt
 
 void QtTray::balloon(const std::string& title, const std::string& text, int timeoutMs) {
     if (!icon_item_) return;
-    icon_item_->showMessage(QString::fromStdString(title), QString::fromStdString(text),
-                            QSystemTrayIcon::Information, readableTimeout(timeoutMs));
+    icon_item_->showMessage(QString::fromStdString(title), QString::fromStdString(text), QSystemTrayIcon::Information,
+                            readableTimeout(timeoutMs));
 }
 
 void QtTray::remove() {

@@ -7,8 +7,7 @@
 
 namespace tarvik::ui {
 
-CMemDC::CMemDC(QImage& canvas, QWidget* target, int* copies)
-    : painter_(&canvas), target_(target), copies_(copies) {}
+CMemDC::CMemDC(QImage& canvas, QWidget* target, int* copies) : painter_(&canvas), target_(target), copies_(copies) {}
 
 CMemDC::~CMemDC() {
     painter_.end();
@@ -52,8 +51,7 @@ QFont fittedFont(QFont font, const QRect& rect, const QString& text, int flags, 
     return font;
 }
 
-void drawLabel(QPainter& painter, const ClientRect& rect, const QString& text, const QFont& font,
-               const QColor& color) {
+void drawLabel(QPainter& painter, const ClientRect& rect, const QString& text, const QFont& font, const QColor& color) {
     const int flags = Qt::AlignCenter | Qt::TextWordWrap;
     painter.setFont(fittedFont(font, toQRect(rect), text, flags));
     painter.setPen(color);

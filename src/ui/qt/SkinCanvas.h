@@ -64,7 +64,6 @@ void drawCaption(QPainter& painter, const ClientRect& rect, const QString& text,
 QFont fittedFont(QFont font, const QRect& rect, const QString& text, int flags, int smallest = 9);
 // A longer label: word-wrapped and centred vertically in its rectangle, its font made smaller
 // until it stays inside.
-void drawLabel(QPainter& painter, const ClientRect& rect, const QString& text, const QFont& font,
-               const QColor& color);
+void drawLabel(QPainter& painter, const ClientRect& rect, const QString& text, const QFont& font, const QColor& color);
 
 }  // namespace tarvik::ui

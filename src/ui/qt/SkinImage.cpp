@@ -19,8 +19,7 @@ QImage premultiplyTruncating(const QImage& image) {
         }
     }
     // Same bytes, now read as premultiplied: reinterpret without converting again.
-    return QImage(out.constBits(), out.width(), out.height(), out.bytesPerLine(),
-                  QImage::Format_ARGB32_Premultiplied)
+    return QImage(out.constBits(), out.width(), out.height(), out.bytesPerLine(), QImage::Format_ARGB32_Premultiplied)
         .copy();
 }
 

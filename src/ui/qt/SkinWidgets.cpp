@@ -81,8 +81,13 @@ void drawTickBox(QPainter& painter, SkinState& skin, const ClientRect& box, bool
 
 SegmentedSlider::SegmentedSlider(int left, int top, int segmentWidth, int segmentHeight, int pitch,
                                  std::string lightImage, std::string darkImage)
-    : left_(left), top_(top), width_(segmentWidth), height_(segmentHeight), pitch_(pitch),
-      light_(std::move(lightImage)), dark_(std::move(darkImage)) {}
+    : left_(left),
+      top_(top),
+      width_(segmentWidth),
+      height_(segmentHeight),
+      pitch_(pitch),
+      light_(std::move(lightImage)),
+      dark_(std::move(darkImage)) {}
 
 ClientRect SegmentedSlider::segment(int k) const {
     const int x = left_ + pitch_ * k;
@@ -104,9 +109,10 @@ void SegmentedSlider::draw(QPainter& painter, SkinState& skin, int value) const 
 
 void styleSkinList(QListWidget& list, const SkinState& skin) {
     const QString color = skin.textColor.name();
-    list.setStyleSheet(QStringLiteral("QListWidget { background: black; color: %1; border: 1px solid %1; }"
-                                      "QListWidget::item:selected, QListWidget::item:hover { background: %1; color: black; }")
-                           .arg(color));
+    list.setStyleSheet(
+        QStringLiteral("QListWidget { background: black; color: %1; border: 1px solid %1; }"
+                       "QListWidget::item:selected, QListWidget::item:hover { background: %1; color: black; }")
+            .arg(color));
     list.setFont(skin.textFont);
 }
 
@@ -146,11 +152,9 @@ void DropDownBox::close() {
 }
 
 void DropDownBox::drawHeader(QPainter& painter, SkinState& skin, bool over) const {
-    DrawSkinImage(painter, skin, over ? "/DropdownBox-over.png" : "/DropdownBox-normal.png", header_.left,
-                  header_.top);
+    DrawSkinImage(painter, skin, over ? "/DropdownBox-over.png" : "/DropdownBox-normal.png", header_.left, header_.top);
     if (choice_ >= 0 && static_cast<std::size_t>(choice_) < entries_.size())
-        drawCaption(painter, header_, entries_[static_cast<std::size_t>(choice_)], skin.textFont,
-                    skin.textColor);
+        drawCaption(painter, header_, entries_[static_cast<std::size_t>(choice_)], skin.textFont, skin.textColor);
 }
 
 }  // namespace tarvik::ui

@@ -29,7 +29,9 @@ public:
     };
     int add(Button button);
     const Button& button(int index) const { return buttons_.at(static_cast<std::size_t>(index)); }
-    void setCaption(int index, QString caption) { buttons_.at(static_cast<std::size_t>(index)).caption = std::move(caption); }
+    void setCaption(int index, QString caption) {
+        buttons_.at(static_cast<std::size_t>(index)).caption = std::move(caption);
+    }
     // The button under the point, if any.
     std::optional<int> hit(int x, int y) const;
     // Pointer moved to (x, y): the button under it goes to its over image, every other
@@ -66,8 +68,8 @@ void drawTickBox(QPainter& painter, SkinState& skin, const ClientRect& box, bool
 class SegmentedSlider {
 public:
     static constexpr int kSegments = 11;
-    SegmentedSlider(int left, int top, int segmentWidth, int segmentHeight, int pitch,
-                    std::string lightImage, std::string darkImage);
+    SegmentedSlider(int left, int top, int segmentWidth, int segmentHeight, int pitch, std::string lightImage,
+                    std::string darkImage);
     // The value (k + 1) a click on segment k gives; nullopt off every segment.
     std::optional<int> valueAt(int x, int y) const;
     ClientRect segment(int k) const;

@@ -13,8 +13,8 @@
 #include <algorithm>
 
 #include "ui/Fonts.h"
-#include "ui/qt/SkinCanvas.h"
 #include "ui/TextCatalogue.h"
+#include "ui/qt/SkinCanvas.h"
 
 namespace tarvik::ui {
 namespace {
@@ -38,8 +38,11 @@ QFont dialogFont(LanguageId language) { return toQFont(languageFonts(language).t
 
 SkinnedDialog::SkinnedDialog(DialogSkin setup, std::string_view background, std::string_view failureCaption,
                              QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint), skin_(setup.skin), language_(setup.language),
-      messages_(setup.messages), font_(dialogFont(setup.language)) {
+    : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint),
+      skin_(setup.skin),
+      language_(setup.language),
+      messages_(setup.messages),
+      font_(dialogFont(setup.language)) {
     setModal(true);
     setMouseTracking(true);
     setFont(font_);
@@ -148,7 +151,11 @@ void SkinnedDialog::wheelEvent(QWheelEvent* event) {
 
 ChooserBox::ChooserBox(QWidget* dialog, ClientRect display, ClientRect clickRegion, ClientRect list,
                        std::function<std::vector<QString>()> entries, const SkinState* skin)
-    : dialog_(dialog), skin_(skin), click_(clickRegion), listRect_(list), entries_(std::move(entries)),
+    : dialog_(dialog),
+      skin_(skin),
+      click_(clickRegion),
+      listRect_(list),
+      entries_(std::move(entries)),
       display_(std::make_unique<QLabel>(dialog)) {
     display_->setGeometry(toQRect(display));
     display_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
