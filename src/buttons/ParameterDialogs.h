@@ -63,4 +63,21 @@ public:
     std::optional<MacroResult> macroKey() override { return std::nullopt; }
 };
 
+// Answers known before the dialog would open (the command line's words, a test's choices): each
+// dialog returns its preset answer, and one left empty counts as cancelled.
+struct PresetDialogs : ParameterDialogs {
+    std::optional<WindowsResult> windowsChoice;
+    std::optional<MediaResult> mediaChoice;
+    std::optional<FireKeyResult> fireChoice;
+    std::optional<SingleKeyResult> singleChoice;
+    std::optional<ComboKeyResult> comboChoice;
+    std::optional<MacroResult> macroChoice;
+    std::optional<WindowsResult> windows() override { return windowsChoice; }
+    std::optional<MediaResult> multimedia() override { return mediaChoice; }
+    std::optional<FireKeyResult> fireKey() override { return fireChoice; }
+    std::optional<SingleKeyResult> singleKey() override { return singleChoice; }
+    std::optional<ComboKeyResult> comboKey() override { return comboChoice; }
+    std::optional<MacroResult> macroKey() override { return macroChoice; }
+};
+
 }  // namespace tarvik

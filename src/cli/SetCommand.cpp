@@ -232,22 +232,6 @@ SetResult setLighting(Words words, SetTarget& target) {
 
 // ---- buttons ----
 
-// The dialogs of the button lists, answered by the words of the command line.
-struct PresetDialogs : ParameterDialogs {
-    std::optional<WindowsResult> windowsChoice;
-    std::optional<MediaResult> mediaChoice;
-    std::optional<FireKeyResult> fireChoice;
-    std::optional<SingleKeyResult> singleChoice;
-    std::optional<ComboKeyResult> comboChoice;
-    std::optional<MacroResult> macroChoice;
-    std::optional<WindowsResult> windows() override { return windowsChoice; }
-    std::optional<MediaResult> multimedia() override { return mediaChoice; }
-    std::optional<FireKeyResult> fireKey() override { return fireChoice; }
-    std::optional<SingleKeyResult> singleKey() override { return singleChoice; }
-    std::optional<ComboKeyResult> comboKey() override { return comboChoice; }
-    std::optional<MacroResult> macroKey() override { return macroChoice; }
-};
-
 // A button's function with what its dialog or sub-list would have returned.
 struct ButtonChoice {
     int function = 0;

@@ -67,28 +67,12 @@ int run(const fs::path& dir, std::vector<std::string> words, std::string* out = 
     return code;
 }
 
-// The dialogs of the page as a user confirms them.
-struct ConfirmedDialogs : ParameterDialogs {
-    std::optional<WindowsResult> w;
-    std::optional<MediaResult> m;
-    std::optional<FireKeyResult> f;
-    std::optional<SingleKeyResult> s;
-    std::optional<ComboKeyResult> c;
-    std::optional<MacroResult> k;
-    std::optional<WindowsResult> windows() override { return w; }
-    std::optional<MediaResult> multimedia() override { return m; }
-    std::optional<FireKeyResult> fireKey() override { return f; }
-    std::optional<SingleKeyResult> singleKey() override { return s; }
-    std::optional<ComboKeyResult> comboKey() override { return c; }
-    std::optional<MacroResult> macroKey() override { return k; }
-};
-
 // The Basic page's editors on the same start as the data folder: what the window stores.
 struct Window {
     ConfigRecord record = factoryRecord();
     TextCatalogue catalogue{LanguageId::EN};
     Captions captions = defaultCaptions(catalogue);
-    ConfirmedDialogs dialogs;
+    PresetDialogs dialogs;  // as the user confirms them
     ButtonAssignment buttons{record, captions, catalogue, dialogs};
     DpiStageEditor dpi{record, kSensor};
     LightingEditor lighting{record, catalogue};
@@ -173,61 +157,61 @@ TEST(SetCommand, EachSettingStoresWhatTheWindowStores) {
         {"Windows by item text",
          {{"set", "button", "5", "Windows", "my computer"}},
          [](Window& w) {
-             w.dialogs.w = WindowsResult{3, "My Computer"};
+             w.dialogs.windowsChoice = WindowsResult{3, "My Computer"};
              w.choose(5, kFnWindows);
          }},
         {"Multimedia by its Chinese text",
          {{"set", "button", "5", "Multimedia", "音量+"}},
          [](Window& w) {
-             w.dialogs.m = MediaResult{5, "Vol+"};
+             w.dialogs.mediaChoice = MediaResult{5, "Vol+"};
              w.choose(5, kFnMultimedia);
          }},
         {"Fire Key with speed and count",
          {{"set", "button", "6", "Fire Key", "l-button", "40", "7"}},
          [](Window& w) {
-             w.dialogs.f = FireKeyResult{54, "L-Button", 40, 7};
+             w.dialogs.fireChoice = FireKeyResult{54, "L-Button", 40, 7};
              w.choose(6, kFnFireKey);
          }},
         {"Fire Key with the dialog's speed and count",
          {{"set", "button", "7", "fire key", "F1"}},
          [](Window& w) {
-             w.dialogs.f = FireKeyResult{42, "F1", 32, 1};
+             w.dialogs.fireChoice = FireKeyResult{42, "F1", 32, 1};
              w.choose(7, kFnFireKey);
          }},
         {"Single Key by a name with a blank",
          {{"set", "button", "7", "Single Key", "num 1"}},
          [](Window& w) {
-             w.dialogs.s = SingleKeyResult{"Num 1"};
+             w.dialogs.singleChoice = SingleKeyResult{"Num 1"};
              w.choose(7, kFnSingleKey);
          }},
         {"Single Key named -",
          {{"set", "button", "7", "Single Key", "-"}},
          [](Window& w) {
-             w.dialogs.s = SingleKeyResult{"-"};
+             w.dialogs.singleChoice = SingleKeyResult{"-"};
              w.choose(7, kFnSingleKey);
          }},
         {"Combo Key with a modifier",
          {{"set", "button", "3", "Combo Key", "Left Ctrl", "a"}},
          [](Window& w) {
-             w.dialogs.c = ComboKeyResult{"Left Ctrl", "A", ""};
+             w.dialogs.comboChoice = ComboKeyResult{"Left Ctrl", "A", ""};
              w.choose(3, kFnComboKey);
          }},
         {"Combo Key of two keys",
          {{"set", "button", "3", "combo key", "Shift", "F5"}},
          [](Window& w) {
-             w.dialogs.c = ComboKeyResult{"", "Shift", "F5"};
+             w.dialogs.comboChoice = ComboKeyResult{"", "Shift", "F5"};
              w.choose(3, kFnComboKey);
          }},
         {"Macro Key by name",
          {{"set", "button", "4", "Macro Key", "copy", "2"}},
          [](Window& w) {
-             w.dialogs.k = MacroResult{1, 2, "Copy"};
+             w.dialogs.macroChoice = MacroResult{1, 2, "Copy"};
              w.choose(4, kFnMacroKey);
          }},
         {"Macro Key by number",
          {{"set", "button", "4", "macro key", "3"}},
          [](Window& w) {
-             w.dialogs.k = MacroResult{2, 1, "Paste"};
+             w.dialogs.macroChoice = MacroResult{2, 1, "Paste"};
              w.choose(4, kFnMacroKey);
          }},
         {"Mode B without switching to it",
