@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ui/ClientRect.h"
+#include "ui/SkinLayout.h"
 #include "ui/TextRows.h"
 
 namespace tarvik {
@@ -22,16 +23,27 @@ struct TitleBarRow {
     std::optional<TextRow> captionRow;  // catalogue row of the caption drawn on the button
 };
 
+// The click region of a place of the window's layout.
+constexpr ClientRect clickRegion(layout::Rect r) { return {r.left, r.top, r.right, r.bottom}; }
+
 inline constexpr std::array<TitleBarRow, 9> kTitleBarRegions{{
-    {TitleBarRegion::Ok, {562, 623, 667, 644}, "/button-normal.png", "/button-over.png", TextRow::Ok},
-    {TitleBarRegion::Apply, {666, 623, 771, 644}, "/button-normal.png", "/button-over.png", TextRow::Apply},
-    {TitleBarRegion::Cancel, {770, 623, 875, 644}, "/button-normal.png", "/button-over.png", TextRow::Cancel},
-    {TitleBarRegion::Skins, {701, 5, 719, 23}, "/button-Skins-normal.png", "/button-Skins-over.png", {}},
-    {TitleBarRegion::Hide, {825, 5, 843, 23}, "/button-min-normal.png", "/button-min-over.png", {}},
-    {TitleBarRegion::Exit, {850, 5, 868, 23}, "/button-close-normal.png", "/button-close-over.png", {}},
-    {TitleBarRegion::BasicTab, {14, 54, 54, 94}, "/button-PrePage-normal.png", "/button-PrePage-over.png", {}},
-    {TitleBarRegion::AdvancedTab, {60, 54, 100, 94}, "/button-NextPage-normal.png", "/button-NextPage-over.png", {}},
-    {TitleBarRegion::WebLink, {261, 626, 453, 646}, "", "", {}},
+    {TitleBarRegion::Ok, clickRegion(layout::kOk), "/button-normal.png", "/button-over.png", TextRow::Ok},
+    {TitleBarRegion::Apply, clickRegion(layout::kApply), "/button-normal.png", "/button-over.png", TextRow::Apply},
+    {TitleBarRegion::Cancel, clickRegion(layout::kCancel), "/button-normal.png", "/button-over.png", TextRow::Cancel},
+    {TitleBarRegion::Skins, clickRegion(layout::kSkins), "/button-Skins-normal.png", "/button-Skins-over.png", {}},
+    {TitleBarRegion::Hide, clickRegion(layout::kHide), "/button-min-normal.png", "/button-min-over.png", {}},
+    {TitleBarRegion::Exit, clickRegion(layout::kExit), "/button-close-normal.png", "/button-close-over.png", {}},
+    {TitleBarRegion::BasicTab,
+     clickRegion(layout::kBasicTab),
+     "/button-PrePage-normal.png",
+     "/button-PrePage-over.png",
+     {}},
+    {TitleBarRegion::AdvancedTab,
+     clickRegion(layout::kAdvancedTab),
+     "/button-NextPage-normal.png",
+     "/button-NextPage-over.png",
+     {}},
+    {TitleBarRegion::WebLink, clickRegion(layout::kWebLink), "", "", {}},
 }};
 
 const TitleBarRow& titleBarRow(TitleBarRegion region);
