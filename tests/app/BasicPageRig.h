@@ -13,21 +13,15 @@
 namespace tarvik::test {
 
 // Answers each dialog with a preset result (nullopt: the user cancelled) and counts openings.
-struct FakeDialogs : ParameterDialogs {
-    std::optional<WindowsResult> windowsAnswer;
-    std::optional<MediaResult> mediaAnswer;
-    std::optional<FireKeyResult> fireAnswer;
-    std::optional<SingleKeyResult> singleAnswer;
-    std::optional<ComboKeyResult> comboAnswer;
-    std::optional<MacroResult> macroAnswer;
+struct FakeDialogs : PresetDialogs {
     int opened = 0;
 
-    std::optional<WindowsResult> windows() override { return ++opened, windowsAnswer; }
-    std::optional<MediaResult> multimedia() override { return ++opened, mediaAnswer; }
-    std::optional<FireKeyResult> fireKey() override { return ++opened, fireAnswer; }
-    std::optional<SingleKeyResult> singleKey() override { return ++opened, singleAnswer; }
-    std::optional<ComboKeyResult> comboKey() override { return ++opened, comboAnswer; }
-    std::optional<MacroResult> macroKey() override { return ++opened, macroAnswer; }
+    std::optional<WindowsResult> windows() override { return ++opened, PresetDialogs::windows(); }
+    std::optional<MediaResult> multimedia() override { return ++opened, PresetDialogs::multimedia(); }
+    std::optional<FireKeyResult> fireKey() override { return ++opened, PresetDialogs::fireKey(); }
+    std::optional<SingleKeyResult> singleKey() override { return ++opened, PresetDialogs::singleKey(); }
+    std::optional<ComboKeyResult> comboKey() override { return ++opened, PresetDialogs::comboKey(); }
+    std::optional<MacroResult> macroKey() override { return ++opened, PresetDialogs::macroKey(); }
 };
 
 struct BasicRig : FreshInstallShell {

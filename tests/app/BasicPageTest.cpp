@@ -88,40 +88,40 @@ TEST(BasicPage, ParameterItemsStoreWhatTheirDialogReturns) {
     const Case cases[] = {
         {kFnComboKey,
          [](FakeDialogs& d) {
-             d.comboAnswer = ComboKeyResult{"Left Ctrl", "A", ""};
+             d.comboChoice = ComboKeyResult{"Left Ctrl", "A", ""};
          },
          "Combo Key-Left Ctrl+A",
          {0x00, 0x01, 0x04, 0x00}},
         {kFnMacroKey,
          [](FakeDialogs& d) {
-             d.macroAnswer = MacroResult{2, 2, "Burst"};
+             d.macroChoice = MacroResult{2, 2, "Burst"};
          },
          "Macro Key-Burst",
          {0x09, 0x01, 0x03, 0x00}},
         {kFnMultimedia,
          [](FakeDialogs& d) {
-             d.mediaAnswer = MediaResult{0, "Next"};
+             d.mediaChoice = MediaResult{0, "Next"};
          },
          "Multimedia-Next",
          {0x03, 0x00, 0xB5, 0x00}},
         {kFnWindows,
          [](FakeDialogs& d) {
-             d.windowsAnswer = WindowsResult{6, "Browser-Back"};
+             d.windowsChoice = WindowsResult{6, "Browser-Back"};
          },
          "Browser-Back",
          {0x03, 0x00, 0x24, 0x02}},
         {kFnFireKey,
          [](FakeDialogs& d) {
-             d.fireAnswer = FireKeyResult{37, "L-SHIFT", 5, 0};
+             d.fireChoice = FireKeyResult{37, "L-SHIFT", 5, 0};
          },
          "Fire Key-L-SHIFT",
          {0x0A, 0xE1, 0x05, 0x00}},
         {kFnSingleKey,
-         [](FakeDialogs& d) { d.singleAnswer = SingleKeyResult{"Enter"}; },
+         [](FakeDialogs& d) { d.singleChoice = SingleKeyResult{"Enter"}; },
          "Single Key-Enter",
          {0x00, 0x00, 0x28, 0x00}},
         // A name without a code: the key is off while the caption still names it.
-        {kFnSingleKey, [](FakeDialogs& d) { d.singleAnswer = SingleKeyResult{"Mystery"}; }, "Single Key-Mystery", kOff},
+        {kFnSingleKey, [](FakeDialogs& d) { d.singleChoice = SingleKeyResult{"Mystery"}; }, "Single Key-Mystery", kOff},
     };
     BasicRig rig;
     rig.click(L::kButtonDefault);
@@ -188,7 +188,7 @@ TEST_P(ShiftRules, OneShiftStandsInBothModesAndIsReplacedInBoth) {
     }
     // ... and the other mode takes the parameters too, so it sends what its caption says.
     rig.assign(2, kFnShift);
-    rig.dialogs.singleAnswer = SingleKeyResult{"A"};
+    rig.dialogs.singleChoice = SingleKeyResult{"A"};
     rig.assign(2, kFnSingleKey);
     EXPECT_EQ(rig.caption(other, 2), "Single Key-A");
     rig.apply();
@@ -356,7 +356,7 @@ TEST(BasicPage, ListsFollowTheInterfaceLanguage) {
     EXPECT_EQ(rig.page().buttonList()->count(), 16);
     EXPECT_EQ(rig.page().buttonList()->item(14)->text(), QStringLiteral("Shift"));
     EXPECT_EQ(rig.page().buttonList()->item(15)->text(), QStringLiteral("按键关闭"));
-    rig.dialogs.mediaAnswer = MediaResult{0, "下一首"};
+    rig.dialogs.mediaChoice = MediaResult{0, "下一首"};
     BasicRig::chooseItem(rig.page().buttonList(), kFnMultimedia);
     EXPECT_EQ(rig.caption(0, 1), "多媒体-下一首");
 }

@@ -25,21 +25,21 @@ constexpr KeyEntry kSlot14{0x01, 0x00, 0xF7, 0x00}, kSlot15{0x01, 0x00, 0xF8, 0x
 void scriptModeA(BasicRig& rig) {
     rig.click(L::kModeA);
     rig.assign(1, kFnShift);  // stands in Mode B too
-    rig.dialogs.windowsAnswer = WindowsResult{1, "Mail"};
+    rig.dialogs.windowsChoice = WindowsResult{1, "Mail"};
     rig.assign(2, kFnWindows);
-    rig.dialogs.mediaAnswer = MediaResult{4, "Mute"};
+    rig.dialogs.mediaChoice = MediaResult{4, "Mute"};
     rig.assign(3, kFnMultimedia);
-    rig.dialogs.fireAnswer = FireKeyResult{54, "L-Button", 10, 3};
+    rig.dialogs.fireChoice = FireKeyResult{54, "L-Button", 10, 3};
     rig.assign(4, kFnFireKey);
-    rig.dialogs.singleAnswer = SingleKeyResult{"F5"};
+    rig.dialogs.singleChoice = SingleKeyResult{"F5"};
     rig.assign(5, kFnSingleKey);
-    rig.dialogs.comboAnswer = ComboKeyResult{"Right Shift", "Tab", "Q"};
+    rig.dialogs.comboChoice = ComboKeyResult{"Right Shift", "Tab", "Q"};
     rig.assign(6, kFnComboKey);
 }
 
 void scriptModeB(BasicRig& rig) {
     rig.click(L::kModeB);
-    rig.dialogs.macroAnswer = MacroResult{11, 3, "Last"};
+    rig.dialogs.macroChoice = MacroResult{11, 3, "Last"};
     rig.assign(2, kFnMacroKey);
     rig.assign(4, kFnRightClick);
     rig.assignDpi(5, 1);
